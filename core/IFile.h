@@ -1,0 +1,20 @@
+#pragma once
+// A file held open for appending by one process at a time (the data log).
+
+#include <cstddef>
+#include <string>
+
+class IFile {
+public:
+    virtual ~IFile() = default;
+
+    // Opens or creates the file for writing without truncating it and takes exclusive use of it.
+    // The path may use Windows separators; the implementation turns it into a host path.
+    virtual bool Open(const std::string& path) = 0;
+    virtual bool IsOpen() const = 0;
+    virtual void SeekToEnd() = 0;
+    // Writes all bytes in one go, so that a line is never split by a crash.
+    virtual bool Write(const char* data, std::size_t count) = 0;
+    virtual bool Flush() = 0;
+    virtual void Close() = 0;
+};

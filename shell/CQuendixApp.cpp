@@ -49,10 +49,7 @@ QList<QRect> AvailableScreenAreas() {
 
 } // namespace
 
-CQuendixApp::CQuendixApp() {
-    m_strParentPath = MfxGetModulePathName();
-    MfxPathToParentPath(m_strParentPath);
-}
+CQuendixApp::CQuendixApp(std::string parentPath) : m_strParentPath(std::move(parentPath)) {}
 
 // The frame and its view go before the document, whose destructor saves the settings.
 CQuendixApp::~CQuendixApp() {

@@ -19,7 +19,9 @@ class QWidget;
 
 class CQuendixApp final : public IDocHost, public IShellApp {
 public:
-    CQuendixApp();
+    // parentPath: the folder holding the program's file, ending in a separator; the INI file
+    // and the DATA folder are found from it.
+    explicit CQuendixApp(std::string parentPath);
     ~CQuendixApp() override;
     CQuendixApp(const CQuendixApp&) = delete;
     CQuendixApp& operator=(const CQuendixApp&) = delete;

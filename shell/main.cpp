@@ -1,5 +1,6 @@
 // The program: start-up, the message loop, and the framework's end.
 
+#include "platform/utility/PathFunctions.h"
 #include "shell/CMainFrame.h"
 #include "shell/CQuendixApp.h"
 #include "shell/CTerminationSignals.h"
@@ -9,6 +10,14 @@
 #include <cstdlib>
 
 namespace {
+
+// The folder of the program's own file: the INI file and the log are found from it, never from
+// the current folder.
+std::string ProgramParentPath() {
+    std::string path = MfxGetModulePathName();
+    MfxPathToParentPath(path);
+    return path;
+}
 
 // The run script's way to show the window where there is no screen: a picture of it taken just
 // before a termination signal closes it. Not an operator option.
@@ -28,7 +37,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Quendix"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quendix.png")));
 
-    CQuendixApp app;
+    CQuendixApp app(ProgramParentPath());
     if (!app.InitInstance()) {
         return EXIT_FAILURE;
     }

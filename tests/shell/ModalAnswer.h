@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
-
 #include <functional>
 
 // Calls answer with the modal widget as soon as one is up; gives up after about five seconds.

@@ -13,9 +13,8 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 
@@ -99,22 +98,19 @@ TEST_P(AppPlacement, IsRestoredAndSavedAgain) {
 
 INSTANTIATE_TEST_SUITE_P(
     States, AppPlacement,
-    testing::Values(
-        PlacementCase{"Normal", "10 20 510 420 0 0", false, false, QRect(10, 20, 500, 400),
-                      "10 20 510 420 0 0"},
-        PlacementCase{"Maximised", "10 20 510 420 0 1", false, true, QRect(10, 20, 500, 400),
-                      "10 20 510 420 0 1"},
-        PlacementCase{"MinimisedFromNormal", "10 20 510 420 1 0", true, false,
-                      QRect(10, 20, 500, 400), "10 20 510 420 1 0"},
-        PlacementCase{"MinimisedFromMaximised", "10 20 510 420 1 1", true, true,
-                      QRect(10, 20, 500, 400), "10 20 510 420 1 1"},
-        PlacementCase{"ShortAndTabbed", "100\t100  600 400", false, false,
-                      QRect(100, 100, 500, 300), "100 100 600 400 0 0"},
-        PlacementCase{"OffEveryScreen", "5000 5000 5500 5500 0 0", false, false,
-                      QRect(300, 300, 500, 500), "300 300 800 800 0 0"}),
-    [](const testing::TestParamInfo<PlacementCase>& info) {
-        return std::string(info.param.name);
-    });
+    testing::Values(PlacementCase{"Normal", "10 20 510 420 0 0", false, false,
+                                  QRect(10, 20, 500, 400), "10 20 510 420 0 0"},
+                    PlacementCase{"Maximised", "10 20 510 420 0 1", false, true,
+                                  QRect(10, 20, 500, 400), "10 20 510 420 0 1"},
+                    PlacementCase{"MinimisedFromNormal", "10 20 510 420 1 0", true, false,
+                                  QRect(10, 20, 500, 400), "10 20 510 420 1 0"},
+                    PlacementCase{"MinimisedFromMaximised", "10 20 510 420 1 1", true, true,
+                                  QRect(10, 20, 500, 400), "10 20 510 420 1 1"},
+                    PlacementCase{"ShortAndTabbed", "100\t100  600 400", false, false,
+                                  QRect(100, 100, 500, 300), "100 100 600 400 0 0"},
+                    PlacementCase{"OffEveryScreen", "5000 5000 5500 5500 0 0", false, false,
+                                  QRect(300, 300, 500, 500), "300 300 800 800 0 0"}),
+    [](const testing::TestParamInfo<PlacementCase>& info) { return std::string(info.param.name); });
 
 TEST_F(QuendixAppTest, NewDocumentCommandReloadsSettingsAndReactivates) {
     SetIni("[Settings]\r\nComPort=COM99\r\nTpdrNo=10\r\n");
@@ -174,7 +170,7 @@ TEST_F(QuendixAppTest, SaveFileDialogOffersTextFilesInData) {
         filters = dialog->nameFilters();
         folderShown = dialog->directory().absolutePath();
         dialog->selectFile("Survey");
-        dialog->accept();
+        QMetaObject::invokeMethod(dialog, "accept");
     });
     const std::optional<std::string> name = app->RunSaveFileDialog(
         {"txt", "QuendixLog.txt", "LogFile (*.txt)|*.txt", (folder / "bin").string() + "\\DATA\\"});

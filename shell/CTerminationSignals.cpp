@@ -36,17 +36,14 @@ void SetHandler(void (*handler)(int)) {
 
 } // namespace
 
-CTerminationSignals::CTerminationSignals(QWidget& window) : m_window(window) {
-    if (::pipe2(s_pipe, O_NONBLOCK | O_CLOEXEC) != 0) {
-        return;
+CTerminationSignals::CTerminationSignals() {
+    if (::pipe2(s_pipe, O_NONBLOCK | O_CLOEXEC) == 0) {
+        SetHandler(OnTerminationSignal);
     }
-    m_pNotifier = new QSocketNotifier(s_pipe[0], QSocketNotifier::Read, this);
-    connect(m_pNotifier, &QSocketNotifier::activated, this, &CTerminationSignals::OnSignalled);
-    SetHandler(OnTerminationSignal);
 }
 
 CTerminationSignals::~CTerminationSignals() {
-    if (m_pNotifier == nullptr) {
+    if (s_pipe[0] < 0) {
         return;
     }
     SetHandler(SIG_DFL);
@@ -54,6 +51,14 @@ CTerminationSignals::~CTerminationSignals() {
     ::close(s_pipe[0]);
     ::close(s_pipe[1]);
     s_pipe[0] = s_pipe[1] = -1;
+}
+
+void CTerminationSignals::CloseOnSignal(QWidget& window) {
+    m_pWindow = &window;
+    if (s_pipe[0] >= 0 && m_pNotifier == nullptr) {
+        m_pNotifier = new QSocketNotifier(s_pipe[0], QSocketNotifier::Read, this);
+        connect(m_pNotifier, &QSocketNotifier::activated, this, &CTerminationSignals::OnSignalled);
+    }
 }
 
 void CTerminationSignals::OnSignalled() {
@@ -74,5 +79,5 @@ void CTerminationSignals::CloseWhenNoDialogRuns() {
         return;
     }
     emit aboutToClose();
-    m_window.close();
+    m_pWindow->close();
 }

@@ -37,11 +37,12 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Quendix"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quendix.png")));
 
+    CTerminationSignals termination;
     CQuendixApp app(ProgramParentPath());
     if (!app.InitInstance()) {
         return EXIT_FAILURE;
     }
-    CTerminationSignals termination(*app.GetMainFrame());
+    termination.CloseOnSignal(*app.GetMainFrame());
     SnapshotOnTermination(termination, *app.GetMainFrame());
     return QApplication::exec();
 }

@@ -17,7 +17,8 @@ class TerminationSignals : public testing::TestWithParam<int> {};
 TEST_P(TerminationSignals, CloseTheWindow) {
     QWidget window;
     window.show();
-    CTerminationSignals termination(window);
+    CTerminationSignals termination;
+    termination.CloseOnSignal(window);
     QSignalSpy aboutToClose(&termination, &CTerminationSignals::aboutToClose);
 
     std::raise(GetParam());
@@ -28,11 +29,24 @@ TEST_P(TerminationSignals, CloseTheWindow) {
 
 INSTANTIATE_TEST_SUITE_P(Signals, TerminationSignals, testing::Values(SIGTERM, SIGINT));
 
+TEST(TerminationSignal, DuringStartUpIsHeldUntilTheWindowIsThere) {
+    CTerminationSignals termination;
+    std::raise(SIGTERM);
+    QWidget window;
+    window.show();
+    QTest::qWait(50);
+    EXPECT_TRUE(window.isVisible());
+
+    termination.CloseOnSignal(window);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
+}
+
 // The box runs inside the main event loop, as a command's message box does.
 TEST(TerminationSignal, ClosesARunningMessageBoxFirst) {
     QWidget window;
     window.show();
-    CTerminationSignals termination(window);
+    CTerminationSignals termination;
+    termination.CloseOnSignal(window);
     bool windowOpenWhenBoxReturned = false;
     QEventLoop mainLoop;
     QTimer::singleShot(0, [&] {

@@ -1,0 +1,120 @@
+// The real program, offscreen, in a scratch installation folder, talking to a unit on a
+// pseudo-terminal: what goes out on the wire, what lands in the log, and what the INI file
+// holds after a termination signal.
+#include "tests/e2e/PseudoTerminal.h"
+#include "tests/support/TempFolder.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTest>
+#include <chrono>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <regex>
+#include <string>
+
+namespace {
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+// The first interrogation goes out one period after the start; allow for a slow machine.
+constexpr auto INTERROGATION_WAIT = 10s;
+constexpr int EXIT_WAIT_MS = 10000;
+
+// bin/quendix, bin/DATA/ and INI/Quendix.ini in a temporary folder.
+class Installation {
+public:
+    explicit Installation(const std::string& ini) {
+        fs::create_directories(m_folder / "bin" / "DATA");
+        fs::create_directories(m_folder / "INI");
+        // A copy, not a link: the program finds its INI file from its own resolved location.
+        fs::copy_file(QUENDIX_BINARY, m_folder / "bin" / "quendix");
+        TempFolder::WriteAll(IniPath(), ini);
+    }
+
+    fs::path IniPath() const { return m_folder / "INI" / "Quendix.ini"; }
+    std::string Ini() const { return TempFolder::ReadAll(IniPath()); }
+    fs::path LogPath() const { return m_folder / "bin" / "DATA" / "QuendixLog.txt"; }
+    std::string Log() const { return TempFolder::ReadAll(LogPath()); }
+
+    // Started from another folder, so that nothing is found through the current folder.
+    void Start() {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        m_process.setProcessEnvironment(environment);
+        m_process.setWorkingDirectory(QString::fromStdString(fs::temp_directory_path().string()));
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.start(QString::fromStdString((m_folder / "bin" / "quendix").string()), {});
+        ASSERT_TRUE(m_process.waitForStarted());
+    }
+
+    // The log file appears in the new-document step, once the program catches signals.
+    void WaitUntilRunning() const {
+        ASSERT_TRUE(QTest::qWaitFor([this] { return fs::exists(LogPath()); }, EXIT_WAIT_MS));
+    }
+
+    // SIGTERM, then the normal exit.
+    void Terminate() {
+        m_process.terminate();
+        ASSERT_TRUE(m_process.waitForFinished(EXIT_WAIT_MS));
+        EXPECT_EQ(m_process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(m_process.exitCode(), 0);
+    }
+
+private:
+    TempFolder m_folder;
+    QProcess m_process;
+};
+
+TEST(EndToEnd, InterrogatesLogsRepliesAndSavesOnTermination) {
+    PseudoTerminal unit;
+    Installation installation("[Ports]\r\nCOM1=" + unit.DevicePath() +
+                              "\r\n[Settings]\r\nPeriod=1\r\n");
+    installation.Start();
+
+    // Each interrogation is "$10%", then a line feed as a write of its own.
+    EXPECT_EQ(unit.ReadUntil("$10%\n", INTERROGATION_WAIT), "$10%\n");
+    unit.Write("$123.4 ^^^^\r\n");
+    EXPECT_EQ(unit.ReadUntil("$10%\n", INTERROGATION_WAIT), "$10%\n");
+    unit.Write("$-NO REPLY-\r\n");
+    EXPECT_EQ(unit.ReadUntil("$10%\n", INTERROGATION_WAIT), "$10%\n");
+    installation.Terminate();
+
+    const std::string stamp = R"(\d\d/\d\d/\d\d,\d\d:\d\d:\d\d)";
+    EXPECT_TRUE(std::regex_match(
+        installation.Log(),
+        std::regex(stamp +
+                   R"(,Tpdr:10,Rng:82\.267ms,Offset:0\.000ms,TelGrm:\$123\.4 \^\^\^\^)"
+                   "\r\n" +
+                   stamp +
+                   R"(,Tpdr:10,Rng:0\.000ms,Offset:0\.000ms,TelGrm:\$-NO REPLY-)"
+                   "\r\n")))
+        << installation.Log();
+
+    // The placement is written at the close, then the settings with the document.
+    EXPECT_TRUE(std::regex_match(
+        installation.Ini(),
+        std::regex("\\[Ports\\]\r\nCOM1=" + unit.DevicePath() +
+                   "\r\n\\[Settings\\]\r\nPeriod=1\r\nUnits=0\r\nSoundSpeedMetric=1500.00\r\n"
+                   "TpdrNo=10\r\nLogFileName=QuendixLog.txt\r\nOffsetMetric=0.00\r\n"
+                   "ComPort=COM1\r\nBaudRate=4,800\r\n"
+                   "\\[MainFrameState\\]\r\nSettings=-?\\d+ -?\\d+ -?\\d+ -?\\d+ 0 0\r\n")))
+        << installation.Ini();
+}
+
+TEST(EndToEnd, FirstRunWithoutIniWritesPlacementBeforeSettings) {
+    Installation installation("");
+    fs::remove(installation.IniPath());
+    installation.Start();
+    installation.WaitUntilRunning();
+    installation.Terminate();
+
+    const std::string ini = installation.Ini();
+    EXPECT_TRUE(std::regex_search(
+        ini, std::regex("^\\[MainFrameState\\]\r\nSettings=-?\\d+ -?\\d+ -?\\d+ -?\\d+ 0 0\r\n"
+                        "\\[Settings\\]\r\nUnits=0\r\n")))
+        << ini;
+}
+
+} // namespace

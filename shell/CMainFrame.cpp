@@ -2,6 +2,8 @@
 
 #include "core/CQuendixDoc.h"
 #include "core/QuendixCodes.h"
+#include "link/PortDiscovery.h"
+#include "link/PortText.h"
 #include "shell/CommandIds.h"
 #include "shell/IShellApp.h"
 
@@ -11,13 +13,6 @@
 #include <QTimerEvent>
 #include <algorithm>
 #include <climits>
-
-namespace {
-
-// Highest port number the settings dialog offers.
-constexpr int HIGHEST_PORT = 32;
-
-} // namespace
 
 CMainFrame::CMainFrame(IShellApp& app)
     : m_app(app), m_link([this]() -> IWindowTarget* { return this; }) {
@@ -160,23 +155,26 @@ bool CMainFrame::Connect() {
     if (doc == nullptr) {
         return false;
     }
-    const std::string port = doc->GetComPort();
+    std::string port = doc->GetComPort();
     const std::string baud = doc->GetBaudRate();
     m_link.Close();
-    m_link.SetPortName(MakeDeviceName(port));
+    MakeDeviceName(port);
+    m_link.SetPortName(port);
     m_link.SetBaud(ParseBaudRate(baud));
     return m_link.Open(WM_LINK_REPLY);
 }
 
+// Without a document there is no current port to put first: only the ports present.
 void CMainFrame::GetPortList(std::vector<std::string>& list) {
     if (CQuendixDoc* doc = GetActiveDocument()) {
-        list.push_back(doc->GetComPort());
+        AppendPortList(list, doc->GetComPort());
+    } else {
+        EnumerateComPorts(list, HIGHEST_PORT_PROBED);
     }
-    EnumerateComPorts(list, HIGHEST_PORT);
 }
 
-std::string CMainFrame::MakeDeviceName(const std::string& port) {
-    return ::MakeDeviceName(port);
+void CMainFrame::MakeDeviceName(std::string& port) {
+    ::MakeDeviceName(port);
 }
 
 int CMainFrame::ParseBaudRate(const std::string& text) {

@@ -52,7 +52,7 @@ private:
     void OnLinkReply();
     bool RouteCommand(unsigned id);
     void ShowAs(int nCmdShow);
-    static std::string MakeDeviceName(const std::string& port);
+    static void MakeDeviceName(std::string& port);
     static int ParseBaudRate(const std::string& text);
 
     IShellApp& m_app;

@@ -3,6 +3,7 @@
 #include "core/CQuendixDoc.h"
 #include "dialogs/CSettingsDlg.h"
 #include "display/CQuendixView.h"
+#include "platform/comms/PortNamespace.h"
 #include "platform/file/CFile.h"
 #include "platform/profile/CPrivateProfile.h"
 #include "platform/utility/PathFunctions.h"
@@ -67,7 +68,8 @@ bool CQuendixApp::InitInstance() {
 }
 
 void CQuendixApp::SetProfilePath(const std::string& relativePath) {
-    m_pProfile = std::make_unique<CPrivateProfile>(HostPath(m_strParentPath + relativePath));
+    m_pProfile = std::make_shared<CPrivateProfile>(HostPath(m_strParentPath + relativePath));
+    ConfigurePortNamespace(m_pProfile);
 }
 
 // The first run creates the document, the frame and its view; every run re-initialises the

@@ -53,7 +53,8 @@ private:
     QWidget* DialogParent() const;
 
     std::string m_strParentPath;
-    std::unique_ptr<CPrivateProfile> m_pProfile;
+    // Shared with the port namespace, which maps port names through section "Ports".
+    std::shared_ptr<CPrivateProfile> m_pProfile;
     // How the frame is shown at its next activation; then back to the default.
     int m_nCmdShow = SW_SHOWNORMAL;
     // Declared before the frame: the frame (and the view on it) goes first, then the document.

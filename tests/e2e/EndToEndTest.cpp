@@ -7,11 +7,14 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTest>
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <regex>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -115,6 +118,56 @@ TEST(EndToEnd, FirstRunWithoutIniWritesPlacementBeforeSettings) {
         ini, std::regex("^\\[MainFrameState\\]\r\nSettings=-?\\d+ -?\\d+ -?\\d+ -?\\d+ 0 0\r\n"
                         "\\[Settings\\]\r\nUnits=0\r\n")))
         << ini;
+}
+
+// Each "<seconds> $10% -> <reply>" line of the simulator's output, as the reply.
+std::vector<std::string> SimulatorReplies(const std::string& output) {
+    std::vector<std::string> replies;
+    const std::regex exchange(R"(^[0-9.]+ \$10% -> (.*)$)");
+    std::istringstream lines(output);
+    for (std::string line; std::getline(lines, line);) {
+        std::smatch match;
+        if (std::regex_match(line, match, exchange)) {
+            replies.push_back(match[1]);
+        }
+    }
+    return replies;
+}
+
+std::vector<std::string> LoggedTelegrams(const std::string& log) {
+    std::vector<std::string> telegrams;
+    std::istringstream lines(log);
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t start = line.find("TelGrm:");
+        if (start != std::string::npos && line.ends_with('\r')) {
+            telegrams.push_back(line.substr(start + 7, line.size() - start - 8));
+        }
+    }
+    return telegrams;
+}
+
+TEST(EndToEnd, LogsEveryReplyOfTheSimulator) {
+    TempFolder linkFolder;
+    const std::string link = (linkFolder / "ttyUnit").string();
+    QProcess simulator;
+    simulator.start(QUENDIX_SIM, {"--link", QString::fromStdString(link)});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fs::exists(link); }, EXIT_WAIT_MS));
+
+    Installation installation("[Ports]\r\nCOM1=" + link + "\r\n[Settings]\r\nPeriod=1\r\n");
+    installation.Start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return LoggedTelegrams(installation.Log()).size() >= 3; },
+                                EXIT_WAIT_MS));
+    installation.Terminate();
+    simulator.terminate();
+    ASSERT_TRUE(simulator.waitForFinished(EXIT_WAIT_MS));
+
+    const std::vector<std::string> logged = LoggedTelegrams(installation.Log());
+    const std::vector<std::string> answered =
+        SimulatorReplies(simulator.readAllStandardOutput().toStdString());
+    ASSERT_GE(answered.size(), logged.size());
+    EXPECT_TRUE(std::equal(logged.begin(), logged.end(), answered.begin()));
+    EXPECT_TRUE(std::regex_match(logged.front(), std::regex(R"(\$[0-9]+\.[0-9] \S+)")))
+        << logged.front();
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // The real program, offscreen, in a scratch installation folder, talking to a unit on a
 // pseudo-terminal: what goes out on the wire, what lands in the log, and what the INI file
 // holds after a termination signal.
-#include "tests/e2e/PseudoTerminal.h"
+#include "tests/shell/PseudoTerminal.h"
 #include "tests/support/TempFolder.h"
 
 #include <QProcess>

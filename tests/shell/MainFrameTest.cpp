@@ -1,9 +1,12 @@
 // The frame's timer, reply and command routing, activation and close, with a real document on a
 // fake host and a fake application.
 #include "core/CQuendixDoc.h"
+#include "platform/comms/PortNamespace.h"
+#include "platform/profile/CPrivateProfile.h"
 #include "shell/CMainFrame.h"
 #include "shell/CommandIds.h"
 #include "shell/IShellApp.h"
+#include "tests/shell/PseudoTerminal.h"
 #include "tests/support/FakeDocHost.h"
 
 #include <QAbstractEventDispatcher>
@@ -11,7 +14,10 @@
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 #include <QTimerEvent>
+#include <chrono>
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -19,6 +25,8 @@
 #include <vector>
 
 namespace {
+
+using namespace std::chrono_literals;
 
 class FakeShellApp : public IShellApp {
 public:
@@ -229,6 +237,64 @@ TEST_F(MainFrameTest, MenuAndAcceleratorSendTheirCommands) {
     EXPECT_EQ(app.calls,
               (std::vector<std::string>{"Command 57665", "Command 57664", "Command 57600"}));
     EXPECT_EQ(host.seenBySettingsDialog.size(), 1U);
+}
+
+// The frame on a real serial link: a pseudo-terminal mapped to COM1, played by the test.
+class FrameOnPortTest : public MainFrameTest {
+protected:
+    void SetUp() override {
+        ConfigurePortNamespace(std::make_shared<CPrivateProfile>(host.IniPath()));
+        MapCom1(unit->DevicePath());
+    }
+    void TearDown() override { ConfigurePortNamespace(nullptr); }
+
+    void MapCom1(const std::string& device) {
+        document.reset();
+        host.SetIniText("[Ports]\r\nCOM1=" + device + "\r\n[Settings]\r\nComPort=COM1\r\n");
+        LoadDocument();
+    }
+
+    std::unique_ptr<PseudoTerminal> unit = std::make_unique<PseudoTerminal>();
+};
+
+TEST_F(FrameOnPortTest, SendsTextThenLineFeedAndHandsOnTheReply) {
+    frame.ActivateFrame(SW_SHOWNORMAL);
+    ASSERT_TRUE(frame.IsConnected());
+
+    frame.SendToUnit("$10%");
+    EXPECT_EQ(unit->ReadUntil("\n", 5s), "$10%\n");
+    unit->Write("$123.4 ^^^^\r\n");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return document->GetStatus() == STAT_OK; }, 5000));
+    EXPECT_EQ(document->GetDirection(), DIR_AHEAD);
+}
+
+// A second activation closes the first opening: the port is locked while it is open, so a
+// link left open would make the second fail.
+TEST_F(FrameOnPortTest, ActivatingTwiceLeavesOneOpenLink) {
+    frame.ActivateFrame(SW_SHOWNORMAL);
+    frame.ActivateFrame(SW_DEFAULT_ACTIVATION);
+    EXPECT_TRUE(frame.IsConnected());
+    EXPECT_EQ(Timers().size(), 1);
+}
+
+TEST_F(FrameOnPortTest, LostDeviceReconnectsAtATickOnceItIsBack) {
+    const std::string stableName = (host.Folder() / "ttyAdapter").string();
+    std::filesystem::create_symlink(unit->DevicePath(), stableName);
+    MapCom1(stableName);
+    frame.ActivateFrame(SW_SHOWNORMAL);
+    const int interrogation = Timers().front().timerId;
+    ASSERT_TRUE(frame.IsConnected());
+
+    unit->HangUp();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !frame.IsConnected(); }, 5000));
+    Tick(interrogation);
+    EXPECT_FALSE(frame.IsConnected());
+
+    unit = std::make_unique<PseudoTerminal>();
+    std::filesystem::remove(stableName);
+    std::filesystem::create_symlink(unit->DevicePath(), stableName);
+    Tick(interrogation);
+    EXPECT_TRUE(frame.IsConnected());
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "tests/e2e/PseudoTerminal.h"
+#include "tests/shell/PseudoTerminal.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -24,8 +24,15 @@ PseudoTerminal::PseudoTerminal() {
 }
 
 PseudoTerminal::~PseudoTerminal() {
-    ::close(m_slave);
-    ::close(m_master);
+    HangUp();
+}
+
+void PseudoTerminal::HangUp() {
+    if (m_master >= 0) {
+        ::close(m_slave);
+        ::close(m_master);
+        m_master = m_slave = -1;
+    }
 }
 
 std::string PseudoTerminal::ReadUntil(const std::string& ending,

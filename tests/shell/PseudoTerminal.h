@@ -18,6 +18,8 @@ public:
     // Returns everything read.
     std::string ReadUntil(const std::string& ending, std::chrono::milliseconds timeout);
     void Write(const std::string& text);
+    // Both ends closed, as when a USB adapter is pulled out.
+    void HangUp();
 
 private:
     int m_master = -1;

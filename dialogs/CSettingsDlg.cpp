@@ -228,30 +228,22 @@ bool CSettingsDlg::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CSettingsDlg::OnKillFocusSoundSpeed() {
-    if (m_bCancelling)
-        return;
-    ReadControls();
     TakeBackEdited(*m_edSoundSpeed, m_settings.m_dSoundSpeedMetric);
 }
 
 void CSettingsDlg::OnKillFocusOffset() {
-    if (m_bCancelling)
-        return;
-    ReadControls();
     TakeBackEdited(*m_edOffset, m_settings.m_dOffsetMetric);
-}
-
-// The focus also leaves a field when a refusal's message box opens: that reading is already
-// on screen and is not repeated.
-void CSettingsDlg::ReadControls() {
-    if (!m_bExchanging)
-        UpdateData(true);
 }
 
 // Only an edited field goes back to metric: the shown value is cut to two decimals and would
 // change the metric one on every visit. The field's own text counts, even when a field read
-// before it was refused.
+// before it was refused. Cancel reads nothing, and the focus that a refusal's message box
+// takes away does not read the fields again.
 void CSettingsDlg::TakeBackEdited(const QLineEdit& edit, double& metric) {
+    if (m_bCancelling)
+        return;
+    if (!m_bExchanging)
+        UpdateData(true);
     if (!edit.isModified())
         return;
     const auto shown = ParseDoubleField(ToAnsi(edit.text()));
@@ -268,7 +260,7 @@ void CSettingsDlg::accept() {
     m_data = m_settings;
 }
 
-// Cancel reads nothing: a field that loses the focus as the dialog closes is not read either.
+// A field that loses the focus as Cancel closes the dialog is not read.
 void CSettingsDlg::reject() {
     const QScopedValueRollback<bool> cancelling(m_bCancelling, true);
     QDialog::reject();

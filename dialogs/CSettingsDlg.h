@@ -47,7 +47,6 @@ private:
     void FillPortList();
     void SelectBaudRate();
     void UpdateDisplay();
-    void ReadControls();
     void TakeBackEdited(const QLineEdit& edit, double& metric);
 
     void OnSelChangeUnits();

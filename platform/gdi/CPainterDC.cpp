@@ -78,11 +78,6 @@ QPen ToQPen(const LOGPEN& lp) {
 
 } // namespace
 
-void CPainterDC::CacheLargeGlyphs() {
-    if (!qEnvironmentVariableIsSet("QT_MAX_CACHED_GLYPH_SIZE"))
-        qputenv("QT_MAX_CACHED_GLYPH_SIZE", "1024");
-}
-
 CPainterDC::CPainterDC(QPainter& painter) : m_painter(painter) {
     m_painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
 }

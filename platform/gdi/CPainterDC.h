@@ -20,12 +20,6 @@ public:
     // The painter must stay active for the context's life; its world transform is the context's.
     explicit CPainterDC(QPainter& painter);
 
-    // Lets Qt keep rendered glyphs of large text (up to 1024 pixels) as it does for small text,
-    // instead of filling every glyph's outline on every paint: a full-screen range text draws
-    // several times faster. Qt reads the setting once, at the first text it draws, so call this
-    // before; a value the user set is kept. Qt frees the glyphs with their unused fonts.
-    static void CacheLargeGlyphs();
-
 protected:
     void RenderText(CPoint topLeft, const std::string& text) override;
     void RenderLine(CPoint from, CPoint to) override;

@@ -9,7 +9,6 @@ CBuffView::CBuffView(QWidget* parent) : QWidget(parent) {
     // Every paint covers the whole client area: no erase in between.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
-    CPainterDC::CacheLargeGlyphs();
 }
 
 CBuffView::~CBuffView() = default;

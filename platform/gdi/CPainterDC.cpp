@@ -15,6 +15,8 @@ namespace {
 constexpr int DEFAULT_CELL_HEIGHT = 16;
 // Pixel sizes tried either side of the first estimate before settling.
 constexpr int MAX_FIT_STEPS = 8;
+// No screen is taller; a font height beyond it is a caller's mistake, not worth a crash.
+constexpr double MAX_DEVICE_CELL = 32767;
 
 QString ToQString(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -53,7 +55,9 @@ int PixelSizeForCell(const QFont& font, int cell) {
 QFont Realize(const LOGFONT& lf, double dScale) {
     QFont font = BaseFont(lf);
     const int height = lf.lfHeight == 0 ? DEFAULT_CELL_HEIGHT : lf.lfHeight;
-    const int device = std::max(1, static_cast<int>(std::lround(std::abs(height) * dScale)));
+    const double cell =
+        std::clamp(std::fabs(static_cast<double>(height)) * dScale, 1.0, MAX_DEVICE_CELL);
+    const int device = static_cast<int>(std::lround(cell));
     font.setPixelSize(height > 0 ? PixelSizeForCell(font, device) : device);
     return font;
 }

@@ -1,5 +1,6 @@
 #include "platform/gdi/CViewportMapping.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -34,16 +35,18 @@ void CViewportMapping::SetViewportExt(int cx, int cy) {
 }
 
 // GDI shrinks the larger viewport extent (in units per logical unit) to the smaller one,
-// keeping its sign.
+// keeping its sign; never to nothing, so a unit always has a length.
 CSize CViewportMapping::EffectiveViewportExt() const {
     const CSize& win = m_sizeWindowExt;
     CSize vp = m_sizeViewportExt;
     const auto unitsX = std::abs(static_cast<std::int64_t>(vp.cx)) * std::abs(win.cy);
     const auto unitsY = std::abs(static_cast<std::int64_t>(vp.cy)) * std::abs(win.cx);
     if (unitsX > unitsY)
-        vp.cx = Sign(vp.cx) * MulDiv(std::abs(win.cx), std::abs(vp.cy), std::abs(win.cy));
+        vp.cx =
+            Sign(vp.cx) * std::max(1, MulDiv(std::abs(win.cx), std::abs(vp.cy), std::abs(win.cy)));
     else if (unitsY > unitsX)
-        vp.cy = Sign(vp.cy) * MulDiv(std::abs(win.cy), std::abs(vp.cx), std::abs(win.cx));
+        vp.cy =
+            Sign(vp.cy) * std::max(1, MulDiv(std::abs(win.cy), std::abs(vp.cx), std::abs(win.cx)));
     return vp;
 }
 

@@ -20,16 +20,7 @@ constexpr COLORREF RED = RGB(255, 0, 0);
 constexpr int INFO_LINE_HEIGHT = 48;
 
 CHomingReadout Readout(int nStatus, int nDirection = DIR_AHEAD, bool bConnected = true) {
-    CHomingReadout readout;
-    readout.m_nStatus = nStatus;
-    readout.m_dRange = 12.34;
-    readout.m_strUnitsAbbrev = "m";
-    readout.m_nDirection = nDirection;
-    readout.m_nTpdrNo = 10;
-    readout.m_strComPort = "COM1";
-    readout.m_strBaudRate = "4,800";
-    readout.m_bConnected = bConnected;
-    return readout;
+    return {nStatus, 12.34, "m", nDirection, 10, "COM1", "4,800", bConnected};
 }
 
 void Draw(CRecordingDC& dc, const CHomingReadout& readout) {

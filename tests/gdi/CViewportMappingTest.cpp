@@ -34,7 +34,9 @@ INSTANTIATE_TEST_SUITE_P(
                       MappingCase{{1000, 1000}, {500, -500}, {250, 250}, {-500, 500}, {0, 0}},
                       MappingCase{{1000, 1000}, {-300, 300}, {0, 0}, {100, 100}, {-30, 30}},
                       MappingCase{{1000, 1000}, {333, -1000}, {0, 0}, {1000, -1000}, {333, 333}},
-                      MappingCase{{200, 100}, {800, 800}, {0, 0}, {100, 100}, {400, 400}}));
+                      MappingCase{{200, 100}, {800, 800}, {0, 0}, {100, 100}, {400, 400}},
+                      // shrunk below one unit: kept at one, so nothing divides by zero
+                      MappingCase{{1000, 1}, {1, -3000}, {0, 0}, {1000, -1}, {1, 1}}));
 
 TEST(ViewportMapping, TextModeIsOnePixelPerUnitWhateverTheExtents) {
     CViewportMapping mapping;

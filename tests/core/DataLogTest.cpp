@@ -38,19 +38,6 @@ TEST_F(DataLog, LineLayoutByteForByte) {
     EXPECT_TRUE(m_host.messages.empty());
 }
 
-TEST_F(DataLog, LocalTimeFieldsHaveTwoDigits) {
-    m_host.localTime.tm_year = 100;
-    m_host.localTime.tm_mon = 0;
-    m_host.localTime.tm_mday = 2;
-    m_host.localTime.tm_hour = 3;
-    m_host.localTime.tm_min = 4;
-    m_host.localTime.tm_sec = 5;
-    CQuendixDoc doc(m_host);
-    doc.OnNewDocument();
-    doc.OnReply("$1 ^^^^");
-    EXPECT_EQ(m_host.LogText().substr(0, 18), "02/01/00,03:04:05,");
-}
-
 TEST_F(DataLog, AppendsToExistingLinesAndClosesOnExit) {
     TempFolder::WriteAll(m_host.LogPath(), "older line\r\n");
     {

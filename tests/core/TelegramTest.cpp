@@ -60,11 +60,10 @@ TEST(Telegram, DecodesStatusRangeAndDirection) {
     }
 }
 
-TEST(Telegram, ReplyEndsTheWaitRecomputesAndLogs) {
+TEST(Telegram, ReplyRecomputesRedrawsAndLogs) {
     FakeDocHost host;
     CQuendixDoc doc(host);
     doc.OnNewDocument();
-    doc.OnInterrogateTimer();
     const int updates = host.viewUpdates;
 
     doc.OnReply("$250 ^^^^");
@@ -73,22 +72,6 @@ TEST(Telegram, ReplyEndsTheWaitRecomputesAndLogs) {
     EXPECT_DOUBLE_EQ(doc.GetRange(), 250.0);
     EXPECT_EQ(host.viewUpdates, updates + 1);
     EXPECT_NE(host.LogText().find("TelGrm:$250 ^^^^\r\n"), std::string::npos);
-
-    host.tickCount = 100; // long before the time-out: only a finished wait sends at once
-    doc.OnInterrogateTimer();
-    EXPECT_EQ(host.mainWindow.sent.size(), 2u);
-}
-
-TEST(Telegram, BadReplyKeepsItsNumberOrGivesMinusTheOffset) {
-    FakeDocHost host;
-    host.SetIniText("[Settings]\r\nOffsetMetric=0.6\r\n");
-    CQuendixDoc doc(host);
-    doc.OnNewDocument();
-    doc.OnReply("$12.5");
-    EXPECT_NEAR(doc.GetRange(), 11.9, 1e-9);
-    doc.OnReply("");
-    EXPECT_EQ(doc.GetStatus(), STAT_BAD_TELEGRAM);
-    EXPECT_NEAR(doc.GetRange(), -0.6, 1e-12);
 }
 
 TEST(Telegram, ReplyEndsAtItsFirstNulByte) {

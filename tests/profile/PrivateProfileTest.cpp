@@ -60,16 +60,6 @@ TEST_F(PrivateProfile, SeesChangesMadeByOthersBetweenCalls) {
     EXPECT_EQ(FileText(), "[s]\r\nk=2\r\nj=3\r\n");
 }
 
-TEST_F(PrivateProfile, HandEditedFileSurvivesAWrite) {
-    const std::string edited = "; operator's notes\n[Ports]\nCOM3 = /dev/ttyUSB0 ; adapter\n\n"
-                               "[Settings]\nUnits = 1\n; keep this\nComPort=COM3\n";
-    SetFileText(edited);
-    ASSERT_TRUE(m_profile.WriteProfileInt("Settings", "Units", 2));
-    ASSERT_TRUE(m_profile.WriteProfileString("Settings", "BaudRate", "4,800"));
-    EXPECT_EQ(FileText(), "; operator's notes\n[Ports]\nCOM3 = /dev/ttyUSB0 ; adapter\n\n"
-                          "[Settings]\nUnits=2\r\n; keep this\nComPort=COM3\nBaudRate=4,800\r\n");
-}
-
 TEST_F(PrivateProfile, FailedWriteLosesNothing) {
     const std::string before = "[s]\r\nk=1\r\n";
     SetFileText(before);

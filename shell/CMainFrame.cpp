@@ -21,12 +21,6 @@ CMainFrame::CMainFrame(IShellApp& app)
     CreateMenus();
 }
 
-// The close handler has closed the link already; closing again covers a link that a dialog
-// still running at shut-down reopened.
-CMainFrame::~CMainFrame() {
-    m_link.Close();
-}
-
 void CMainFrame::CreateMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     AddCommand(file, QStringLiteral("&Logging..."), ID_LOGGING);

@@ -20,7 +20,6 @@ class CMainFrame : public QMainWindow, public IMainWindow, public IWindowTarget 
 
 public:
     explicit CMainFrame(IShellApp& app);
-    ~CMainFrame() override;
 
     // The document the frame works for; null when there is none.
     void SetActiveDocument(CQuendixDoc* pDocument) { m_pDocument = pDocument; }

@@ -102,7 +102,6 @@ void CQuendixApp::RestoreWindowPlacement() {
         m_nCmdShow = SW_SHOWMAXIMIZED;
         state = Qt::WindowMaximized;
     }
-    m_pFrame->setWindowState(Qt::WindowNoState);
     m_pFrame->setGeometry(FitOntoScreens(RectFromPlacement(placement), AvailableScreenAreas()));
     m_pFrame->setWindowState(state);
 }

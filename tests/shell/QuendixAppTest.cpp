@@ -169,11 +169,10 @@ TEST_F(QuendixAppTest, SaveFileDialogOffersTextFilesInData) {
         ASSERT_NE(dialog, nullptr);
         filters = dialog->nameFilters();
         folderShown = dialog->directory().absolutePath();
-        dialog->selectFile("Survey");
         QMetaObject::invokeMethod(dialog, "accept");
     });
     const std::optional<std::string> name = app->RunSaveFileDialog(
-        {"txt", "QuendixLog.txt", "LogFile (*.txt)|*.txt", (folder / "bin").string() + "\\DATA\\"});
+        {"txt", "Survey", "LogFile (*.txt)|*.txt", (folder / "bin").string() + "\\DATA\\"});
 
     EXPECT_EQ(filters, QStringList{"LogFile (*.txt)"});
     EXPECT_EQ(folderShown.toStdString(), (folder / "bin" / "DATA").string());

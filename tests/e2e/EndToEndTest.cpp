@@ -52,11 +52,6 @@ public:
         ASSERT_TRUE(m_process.waitForStarted());
     }
 
-    // The log file appears in the new-document step, once the program catches signals.
-    void WaitUntilRunning() const {
-        ASSERT_TRUE(QTest::qWaitFor([this] { return fs::exists(LogPath()); }, EXIT_WAIT_MS));
-    }
-
     // SIGTERM, then the normal exit.
     void Terminate() {
         m_process.terminate();
@@ -76,7 +71,7 @@ TEST(EndToEnd, InterrogatesLogsRepliesAndSavesOnTermination) {
                               "\r\n[Settings]\r\nPeriod=1\r\n");
     installation.Start();
 
-    // Each interrogation is "$10%", then a line feed as a write of its own.
+    // Each interrogation is "$10%" and a line feed.
     EXPECT_EQ(unit.ReadUntil("$10%\n", INTERROGATION_WAIT), "$10%\n");
     unit.Write("$123.4 ^^^^\r\n");
     EXPECT_EQ(unit.ReadUntil("$10%\n", INTERROGATION_WAIT), "$10%\n");
@@ -104,20 +99,6 @@ TEST(EndToEnd, InterrogatesLogsRepliesAndSavesOnTermination) {
                    "ComPort=COM1\r\nBaudRate=4,800\r\n"
                    "\\[MainFrameState\\]\r\nSettings=-?\\d+ -?\\d+ -?\\d+ -?\\d+ 0 0\r\n")))
         << installation.Ini();
-}
-
-TEST(EndToEnd, FirstRunWithoutIniWritesPlacementBeforeSettings) {
-    Installation installation("");
-    fs::remove(installation.IniPath());
-    installation.Start();
-    installation.WaitUntilRunning();
-    installation.Terminate();
-
-    const std::string ini = installation.Ini();
-    EXPECT_TRUE(std::regex_search(
-        ini, std::regex("^\\[MainFrameState\\]\r\nSettings=-?\\d+ -?\\d+ -?\\d+ -?\\d+ 0 0\r\n"
-                        "\\[Settings\\]\r\nUnits=0\r\n")))
-        << ini;
 }
 
 // Each "<seconds> $10% -> <reply>" line of the simulator's output, as the reply.

@@ -25,6 +25,8 @@ protected:
     QuendixAppTest() {
         std::filesystem::create_directories(folder / "bin" / "DATA");
         std::filesystem::create_directories(folder / "INI");
+        // A port that leads to no device, so no test touches a real serial port.
+        SetIni("[Settings]\r\nComPort=COM99\r\n");
     }
 
     void Start() {
@@ -50,6 +52,7 @@ protected:
 };
 
 TEST_F(QuendixAppTest, FirstStartShowsDefaultWindowAndSavesPlacementBeforeSettings) {
+    std::filesystem::remove(IniPath());
     Start();
     EXPECT_TRUE(Frame().isVisible());
     EXPECT_EQ(Frame().windowTitle(), "Untitled - Quendix");
@@ -104,7 +107,6 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<PlacementCase>& info) { return std::string(info.param.name); });
 
 TEST_F(QuendixAppTest, NewDocumentCommandReloadsSettingsAndReactivates) {
-    SetIni("[Settings]\r\nComPort=COM99\r\nTpdrNo=10\r\n");
     Start();
     CPrivateProfile(IniPath()).WriteProfileString("Settings", "TpdrNo", "7");
     Frame().actions().front()->trigger(); // Ctrl+N

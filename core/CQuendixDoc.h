@@ -11,6 +11,7 @@
 #include <string>
 
 class IFile;
+struct CSettingsData;
 
 class CQuendixDoc {
 public:
@@ -57,6 +58,8 @@ private:
     void WriteLog(const std::string& text);
     void LogReply(const std::string& text);
     std::string LogFolder() const;
+    // Copies the dialog's values back after OK, in the order the timer and the link expect.
+    void TakeSettings(const CSettingsData& data);
 
     IDocHost& m_host;
 

@@ -17,6 +17,7 @@ struct SaveFileRequest {
     std::string defaultExtension;
     std::string initialName;
     std::string filter; // "Description|pattern"
+    // With Windows separators, as the document builds it: the host passes it through HostPath.
     std::string initialFolder;
 };
 

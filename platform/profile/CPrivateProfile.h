@@ -1,0 +1,32 @@
+#pragma once
+// The program's private INI file, one path, with the behaviour of the Windows private-profile
+// functions. Every call reads the file afresh, so a change made by another program is seen.
+// A write replaces the file as a whole (a temporary file in the same folder, renamed over it), so
+// a failed write leaves the file as it was.
+
+#include "core/IProfile.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+class CPrivateProfile : public IProfile {
+public:
+    explicit CPrivateProfile(std::filesystem::path path);
+
+    const std::filesystem::path& GetPath() const { return m_path; }
+
+    int GetProfileInt(std::string_view section, std::string_view key, int nDefault) override;
+    std::string GetProfileString(std::string_view section, std::string_view key,
+                                 std::string_view strDefault) override;
+    bool WriteProfileInt(std::string_view section, std::string_view key, int nValue) override;
+    bool WriteProfileString(std::string_view section, std::string_view key,
+                            std::string_view value) override;
+
+private:
+    // The file's text: empty when the file is missing, nothing when it cannot be read.
+    std::optional<std::string> ReadText() const;
+    std::optional<std::string> ReadValue(std::string_view section, std::string_view key) const;
+
+    std::filesystem::path m_path;
+};

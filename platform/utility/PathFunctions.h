@@ -1,0 +1,16 @@
+#pragma once
+// The program's own location and the one conversion of the program's Windows-style paths
+// ("<parent>..\INI\Quendix.ini", "<parent>\DATA\QuendixLog.txt") into host paths.
+
+#include <string>
+
+// The full path of the running executable; empty when the system cannot tell.
+std::string MfxGetModulePathName();
+
+// Replaces the path, in place, by the folder that holds it, ending in a separator, so that
+// "..\INI\Quendix.ini" or "\DATA\" can be appended directly. A bare file name gives "./".
+void MfxPathToParentPath(std::string& path);
+
+// '\' becomes '/', doubled separators count as one, and "folder/../" and "./" fold away
+// lexically (the parent path comes from the resolved executable, so no link is skipped).
+std::string HostPath(const std::string& path);

@@ -1,0 +1,48 @@
+// Number text stays locale-independent: files and the log read the same on every machine.
+#include "core/NumberText.h"
+
+#include <clocale>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+void ExpectClassicNumbers() {
+    EXPECT_EQ(FormatFixed(1234.567, 2), "1234.57");
+    EXPECT_EQ(FormatFixed(-0.4, 3), "-0.400");
+    EXPECT_EQ(FormatFixed(249.4, 1, 5), "249.4");
+    EXPECT_EQ(FormatFixed(9.96, 1, 5), " 10.0");
+    EXPECT_EQ(FormatGeneral(0.1, 15), "0.1");
+    EXPECT_EQ(AtoF("1500.25"), 1500.25);
+    EXPECT_EQ(AtoF("1,500"), 1.0);
+}
+
+} // namespace
+
+TEST(NumberText, ParsesTheLeadingDecimalNumberOnly) {
+    const std::pair<const char*, std::optional<double>> cases[] = {
+        {"  -3.5e1x", -35.0},  {"+.5", 0.5},          {"7.", 7.0},     {"1e", 1.0},
+        {"inf", std::nullopt}, {"NaN", std::nullopt}, {"0x1p3", 0.0},  {".", std::nullopt},
+        {"-", std::nullopt},   {"", std::nullopt},    {"1e-999", 0.0}, {"1e999", HUGE_VAL},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(ParseLeadingDouble(text), expected) << text;
+
+    std::size_t consumed = 0;
+    ParseLeadingDouble(" 12.5<<--", &consumed);
+    EXPECT_EQ(consumed, 5u);
+}
+
+TEST(NumberText, IgnoresACommaLocale) {
+    ExpectClassicNumbers();
+    const char* commaLocales[] = {"de_DE.UTF-8", "fr_FR.UTF-8", "nl_NL.UTF-8", "de_DE"};
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    for (const char* name : commaLocales) {
+        if (std::setlocale(LC_NUMERIC, name)) {
+            ExpectClassicNumbers();
+            std::setlocale(LC_NUMERIC, previous.c_str());
+            return;
+        }
+    }
+    GTEST_SKIP() << "no locale with a decimal comma is installed";
+}

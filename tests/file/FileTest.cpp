@@ -1,0 +1,84 @@
+// The log file on real files: appending, exclusive use, and what it refuses to open.
+#include "platform/file/CFile.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool Append(CFile& file, std::string_view text) {
+    return file.Write(text.data(), text.size());
+}
+
+} // namespace
+
+TEST(File, CreatesOrAppendsWithoutTruncating) {
+    TempFolder folder;
+    const fs::path log = folder / "log.txt";
+    {
+        CFile file;
+        ASSERT_TRUE(file.Open(log.string()));
+        file.SeekToEnd();
+        ASSERT_TRUE(Append(file, "one\r\n"));
+        EXPECT_TRUE(file.Flush());
+    }
+    EXPECT_EQ(TempFolder::ReadAll(log), "one\r\n");
+    CFile file;
+    ASSERT_TRUE(file.Open(log.string()));
+    file.SeekToEnd();
+    ASSERT_TRUE(Append(file, "two\r\n"));
+    EXPECT_EQ(TempFolder::ReadAll(log), "one\r\ntwo\r\n");
+}
+
+TEST(File, OpensTheProgramsWindowsStylePath) {
+    TempFolder folder;
+    fs::create_directory(folder / "DATA");
+    CFile file;
+    ASSERT_TRUE(file.Open(folder.Path().string() + "/\\DATA\\QuendixLog.txt"));
+    EXPECT_TRUE(fs::is_regular_file(folder / "DATA" / "QuendixLog.txt"));
+}
+
+TEST(File, SecondHolderIsRefusedUntilTheFirstCloses) {
+    TempFolder folder;
+    const std::string log = (folder / "log.txt").string();
+    CFile first;
+    CFile second;
+    ASSERT_TRUE(first.Open(log));
+    EXPECT_FALSE(second.Open(log));
+    EXPECT_FALSE(second.IsOpen());
+    first.Close();
+    first.Close();
+    EXPECT_TRUE(second.Open(log));
+}
+
+TEST(File, RefusesWhatIsNoWritableRegularFile) {
+    TempFolder folder;
+    fs::create_directory(folder / "dir");
+    ASSERT_EQ(mkfifo((folder / "fifo").c_str(), 0644), 0);
+    const std::string refused[] = {
+        (folder / "missing" / "log.txt").string(),
+        (folder / "dir").string(),
+        (folder / "fifo").string(), // would block until a reader came
+        (folder / "log.txt").string() + std::string(1, '\0') + "x",
+    };
+    for (const std::string& path : refused) {
+        CFile file;
+        EXPECT_FALSE(file.Open(path)) << path;
+        EXPECT_FALSE(file.Write("x", 1));
+    }
+    EXPECT_FALSE(fs::exists(folder / "missing"));
+    EXPECT_FALSE(fs::exists(folder / "log.txt"));
+}
+
+TEST(File, WritesALargeBufferWhole) {
+    TempFolder folder;
+    const fs::path log = folder / "log.txt";
+    const std::string text(3u << 20, 'q');
+    CFile file;
+    ASSERT_TRUE(file.Open(log.string()));
+    ASSERT_TRUE(Append(file, text));
+    EXPECT_EQ(fs::file_size(log), text.size());
+}

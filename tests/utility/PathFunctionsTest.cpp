@@ -1,0 +1,41 @@
+// The program's location and the conversion of its Windows-style paths.
+#include "platform/utility/PathFunctions.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+TEST(PathFunctions, ModulePathIsThisExecutable) {
+    const std::string path = MfxGetModulePathName();
+    ASSERT_FALSE(path.empty());
+    EXPECT_EQ(std::filesystem::path(path).filename(), "utility_tests");
+    EXPECT_TRUE(std::filesystem::is_regular_file(path));
+}
+
+TEST(PathFunctions, ParentPathEndsInASeparator) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"/opt/quendix/bin/quendix", "/opt/quendix/bin/"},
+        {"/quendix", "/"},
+        {"C:\\Quendix\\bin\\Quendix.exe", "C:\\Quendix\\bin\\"},
+        {"quendix", "./"},
+    };
+    for (auto [path, parent] : cases) {
+        MfxPathToParentPath(path);
+        EXPECT_EQ(path, parent);
+    }
+}
+
+TEST(PathFunctions, ProgramPathsBecomeHostPaths) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"/opt/quendix/bin/..\\INI\\Quendix.ini", "/opt/quendix/INI/Quendix.ini"},
+        {"/opt/quendix/bin/\\DATA\\QuendixLog.txt", "/opt/quendix/bin/DATA/QuendixLog.txt"},
+        {"/opt/quendix/bin/\\DATA\\", "/opt/quendix/bin/DATA/"},
+        {"./..\\INI\\Quendix.ini", "../INI/Quendix.ini"},
+        {".//DATA\\log.txt", "DATA/log.txt"},
+        {"/a//b///c", "/a/b/c"},
+        {"/a/b/../../../x", "/x"},
+        {"/a/./b", "/a/b"},
+        {"", ""},
+    };
+    for (const auto& [path, host] : cases)
+        EXPECT_EQ(HostPath(path), host) << path;
+}

@@ -92,6 +92,33 @@ TEST_F(SerialLinkTest, DrainedBatchesNeverBecomeEmptyReplies) {
         EXPECT_FALSE(text.empty());
 }
 
+// The frame may reconnect from inside the handler; the instrument that called it goes away.
+class ReopeningTarget : public IWindowTarget {
+public:
+    void OnWindowMessage(std::uint32_t) override {
+        texts.push_back(pLink->Receive());
+        pLink->Open(REPLY_MESSAGE);
+    }
+
+    CSerialLink* pLink = nullptr;
+    std::vector<std::string> texts;
+};
+
+TEST_F(SerialLinkTest, HandlerMayReopenTheLink) {
+    ReopeningTarget reopening;
+    CSerialLink reopened{[&] { return &reopening; }};
+    reopening.pLink = &reopened;
+    reopened.SetPortName("\\\\.\\COM1");
+    ASSERT_TRUE(reopened.Open(REPLY_MESSAGE));
+    for (const char* telegram : {"$1.0 ^^^^\r\n", "$2.0 ^^^^\r\n"}) {
+        const std::size_t before = reopening.texts.size();
+        ASSERT_TRUE(far.Write(telegram));
+        ASSERT_TRUE(WaitUntil([&] { return reopening.texts.size() > before; }));
+    }
+    EXPECT_EQ(reopening.texts, (std::vector<std::string>{"$1.0 ^^^^", "$2.0 ^^^^"}));
+    EXPECT_TRUE(reopened.IsConnected());
+}
+
 TEST_F(SerialLinkTest, OpenTwiceLeavesOneInstrumentOnThePort) {
     ASSERT_TRUE(link.Open(REPLY_MESSAGE));
     // The port is locked while open, so the second opening succeeds only if the first

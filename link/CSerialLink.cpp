@@ -18,7 +18,9 @@ constexpr std::uint32_t TELEGRAM_TERMINATOR = '\n';
 CSerialLink::CSerialLink(MainWindowLookup findMainWindow)
     : m_nChannel(COMM_CHANNEL), m_findMainWindow(std::move(findMainWindow)) {}
 
-CSerialLink::~CSerialLink() { Close(); }
+CSerialLink::~CSerialLink() {
+    Close();
+}
 
 bool CSerialLink::Open(std::uint32_t nMessage) {
     Close();

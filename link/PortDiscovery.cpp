@@ -2,7 +2,9 @@
 
 #include "platform/comms/PortNamespace.h"
 
-bool ComPortExists(int nPort) { return PortDeviceExists("//./COM" + std::to_string(nPort)); }
+bool ComPortExists(int nPort) {
+    return PortDeviceExists("//./COM" + std::to_string(nPort));
+}
 
 void EnumerateComPorts(std::vector<std::string>& list, int nHighest) {
     for (int nPort = 1; nPort <= nHighest; ++nPort)

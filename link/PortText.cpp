@@ -10,7 +10,9 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 void SkipBlanks(std::string_view& text) {
     while (!text.empty() && IsBlank(text.front()))
@@ -75,4 +77,6 @@ int ParseBaudRate(std::string_view text) {
     return static_cast<int>(rate);
 }
 
-void MakeDeviceName(std::string& strPortName) { strPortName.insert(0, "\\\\.\\"); }
+void MakeDeviceName(std::string& strPortName) {
+    strPortName.insert(0, "\\\\.\\");
+}

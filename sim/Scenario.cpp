@@ -19,7 +19,9 @@ std::string FormatRange(double dRange) {
 Scenario::Scenario(const SimOptions& options, ReplayLog replay)
     : m_options(options), m_replay(std::move(replay)), m_random(options.nSeed) {}
 
-double Scenario::Chance() { return static_cast<double>(m_random()) / 4294967296.0; }
+double Scenario::Chance() {
+    return static_cast<double>(m_random()) / 4294967296.0;
+}
 
 bool Scenario::Answers(unsigned nTpdr) const {
     const auto& tpdrs = m_options.answeredTpdrs;

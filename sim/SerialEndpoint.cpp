@@ -9,7 +9,9 @@
 
 namespace {
 
-std::string Reason(const std::string& what) { return what + ": " + std::strerror(errno); }
+std::string Reason(const std::string& what) {
+    return what + ": " + std::strerror(errno);
+}
 
 bool MakeRaw(int fd, speed_t speed, std::string& error) {
     termios settings{};
@@ -32,15 +34,24 @@ bool MakeRaw(int fd, speed_t speed, std::string& error) {
 
 std::optional<speed_t> SpeedOf(int nBaud) {
     switch (nBaud) {
-    case 1200: return B1200;
-    case 2400: return B2400;
-    case 4800: return B4800;
-    case 9600: return B9600;
-    case 19200: return B19200;
-    case 38400: return B38400;
-    case 57600: return B57600;
-    case 115200: return B115200;
-    default: return std::nullopt;
+    case 1200:
+        return B1200;
+    case 2400:
+        return B2400;
+    case 4800:
+        return B4800;
+    case 9600:
+        return B9600;
+    case 19200:
+        return B19200;
+    case 38400:
+        return B38400;
+    case 57600:
+        return B57600;
+    case 115200:
+        return B115200;
+    default:
+        return std::nullopt;
     }
 }
 

@@ -46,10 +46,8 @@ std::string Printable(const std::string& text) {
 
 } // namespace
 
-SimLoop::SimLoop(const SimOptions& options, Scenario scenario, SerialEndpoint& endpoint,
-                 int stopFd)
-    : m_options(options), m_scenario(std::move(scenario)), m_endpoint(endpoint),
-      m_stopFd(stopFd) {}
+SimLoop::SimLoop(const SimOptions& options, Scenario scenario, SerialEndpoint& endpoint, int stopFd)
+    : m_options(options), m_scenario(std::move(scenario)), m_endpoint(endpoint), m_stopFd(stopFd) {}
 
 int SimLoop::Run() {
     while (WaitForEvents() && !m_bDeviceLost) {
@@ -154,7 +152,8 @@ bool SimLoop::Write(const std::string& telegram) {
         return false;
     std::size_t done = 0;
     while (done < telegram.size()) {
-        const ssize_t nWritten = write(m_endpoint.Fd(), telegram.data() + done, telegram.size() - done);
+        const ssize_t nWritten =
+            write(m_endpoint.Fd(), telegram.data() + done, telegram.size() - done);
         if (nWritten < 0) {
             if (errno == EIO)
                 PeerGone();
@@ -192,4 +191,6 @@ double SimLoop::Seconds() const {
     return std::chrono::duration<double>(Clock::now() - m_start).count();
 }
 
-void SimLoop::Print(const std::string& text) const { std::printf("%.3f %s\n", Seconds(), text.c_str()); }
+void SimLoop::Print(const std::string& text) const {
+    std::printf("%.3f %s\n", Seconds(), text.c_str());
+}

@@ -34,27 +34,52 @@ using Setter = std::function<bool(SimOptions&, const std::string&)>;
 
 const std::map<std::string, Setter>& Setters() {
     static const std::map<std::string, Setter> setters = {
-        {"--device", [](SimOptions& o, const std::string& v) { o.strDevice = v; return true; }},
-        {"--baud",
-         [](SimOptions& o, const std::string& v) { return ParseNumber(v, o.nBaud) && o.nBaud > 0; }},
-        {"--link", [](SimOptions& o, const std::string& v) { o.strLink = v; return true; }},
-        {"--tpdr", [](SimOptions& o, const std::string& v) { return ParseTpdrList(v, o.answeredTpdrs); }},
+        {"--device",
+         [](SimOptions& o, const std::string& v) {
+             o.strDevice = v;
+             return true;
+         }},
+        {"--baud", [](SimOptions& o,
+                      const std::string& v) { return ParseNumber(v, o.nBaud) && o.nBaud > 0; }},
+        {"--link",
+         [](SimOptions& o, const std::string& v) {
+             o.strLink = v;
+             return true;
+         }},
+        {"--tpdr",
+         [](SimOptions& o, const std::string& v) { return ParseTpdrList(v, o.answeredTpdrs); }},
         {"--delay",
-         [](SimOptions& o, const std::string& v) { return ParseNumber(v, o.nDelayMs) && o.nDelayMs >= 0; }},
-        {"--start", [](SimOptions& o, const std::string& v) { return ParseNumber(v, o.dStartRange); }},
+         [](SimOptions& o, const std::string& v) {
+             return ParseNumber(v, o.nDelayMs) && o.nDelayMs >= 0;
+         }},
+        {"--start",
+         [](SimOptions& o, const std::string& v) { return ParseNumber(v, o.dStartRange); }},
         {"--speed", [](SimOptions& o, const std::string& v) { return ParseNumber(v, o.dSpeed); }},
-        {"--bearing", [](SimOptions& o, const std::string& v) { return ParseNumber(v, o.dBearing); }},
+        {"--bearing",
+         [](SimOptions& o, const std::string& v) { return ParseNumber(v, o.dBearing); }},
         {"--drift", [](SimOptions& o, const std::string& v) { return ParseNumber(v, o.dDrift); }},
         {"--ahead",
-         [](SimOptions& o, const std::string& v) { return ParseNumber(v, o.dAheadWithin) && o.dAheadWithin >= 0; }},
-        {"--noreply", [](SimOptions& o, const std::string& v) { return ParseRate(v, o.dNoReplyRate); }},
-        {"--garbage", [](SimOptions& o, const std::string& v) { return ParseRate(v, o.dGarbageRate); }},
-        {"--silence", [](SimOptions& o, const std::string& v) { return ParseRate(v, o.dSilenceRate); }},
-        {"--unsure", [](SimOptions& o, const std::string& v) { return ParseRate(v, o.dUnsureRate); }},
+         [](SimOptions& o, const std::string& v) {
+             return ParseNumber(v, o.dAheadWithin) && o.dAheadWithin >= 0;
+         }},
+        {"--noreply",
+         [](SimOptions& o, const std::string& v) { return ParseRate(v, o.dNoReplyRate); }},
+        {"--garbage",
+         [](SimOptions& o, const std::string& v) { return ParseRate(v, o.dGarbageRate); }},
+        {"--silence",
+         [](SimOptions& o, const std::string& v) { return ParseRate(v, o.dSilenceRate); }},
+        {"--unsure",
+         [](SimOptions& o, const std::string& v) { return ParseRate(v, o.dUnsureRate); }},
         {"--seed", [](SimOptions& o, const std::string& v) { return ParseNumber(v, o.nSeed); }},
-        {"--replay", [](SimOptions& o, const std::string& v) { o.strReplayLog = v; return true; }},
+        {"--replay",
+         [](SimOptions& o, const std::string& v) {
+             o.strReplayLog = v;
+             return true;
+         }},
         {"--flood",
-         [](SimOptions& o, const std::string& v) { return ParseNumber(v, o.dFloodRate) && o.dFloodRate > 0; }},
+         [](SimOptions& o, const std::string& v) {
+             return ParseNumber(v, o.dFloodRate) && o.dFloodRate > 0;
+         }},
     };
     return setters;
 }

@@ -34,7 +34,6 @@ struct SimOptions {
 };
 
 // The options, or nothing with error set to a one-line reason.
-std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args,
-                                          std::string& error);
+std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, std::string& error);
 
 std::string SimUsage();

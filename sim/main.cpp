@@ -75,7 +75,8 @@ int main(int argc, char** argv) {
     if (!options->strReplayLog.empty()) {
         auto loaded = ReplayLog::Load(options->strReplayLog);
         if (!loaded) {
-            std::fprintf(stderr, "quendix-sim: no telegrams in %s\n", options->strReplayLog.c_str());
+            std::fprintf(stderr, "quendix-sim: no telegrams in %s\n",
+                         options->strReplayLog.c_str());
             return 2;
         }
         replay = std::move(*loaded);

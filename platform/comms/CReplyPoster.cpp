@@ -17,7 +17,9 @@ QEvent::Type NoticeEventType() {
 
 CReplyPoster::CReplyPoster(CChannelState& state) : m_pState(&state) {}
 
-void CReplyPoster::Post() { QCoreApplication::postEvent(this, new QEvent(NoticeEventType())); }
+void CReplyPoster::Post() {
+    QCoreApplication::postEvent(this, new QEvent(NoticeEventType()));
+}
 
 void CReplyPoster::Retire() {
     m_pState = nullptr;

@@ -83,7 +83,9 @@ void Instrumentation::CueWrite(std::uint32_t nChannel) {
         m_pWorker, [pWorker = m_pWorker] { pWorker->WriteQueued(); }, Qt::QueuedConnection);
 }
 
-bool Instrumentation::IsPortOpen() const { return m_pWorker->IsOpen(); }
+bool Instrumentation::IsPortOpen() const {
+    return m_pWorker->IsOpen();
+}
 
 CommStats Instrumentation::GetStats() const {
     CommStats stats = m_state.GetStats();

@@ -48,7 +48,6 @@ public:
     const QMgr* GetQMgr() const { return m_pQMgr.get(); }
     const Instrumentation* GetInstrument() const { return m_pInstrument.get(); }
     std::uint32_t GetReadQueue() const { return m_rmRead.m_nQueue; }
-    std::uint32_t GetWriteQueue() const { return m_rmWrite.m_nQueue; }
 
 private:
     void SetCommProperties();

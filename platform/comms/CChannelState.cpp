@@ -18,7 +18,7 @@ void CChannelState::SetReadMechanism(const ReplyMechanism& mechanism, PostNotice
     m_postNotice = std::move(postNotice);
     // A notice posted to the previous receiver is gone with it.
     m_bNoticePending = false;
-    if (m_pQMgr && m_pQMgr->Count(m_read.m_nQueue) > 0)
+    if (ReadAdvised() && m_pQMgr->Count(m_read.m_nQueue) > 0)
         PostIfIdle();
 }
 
@@ -29,7 +29,7 @@ void CChannelState::SetWriteMechanism(const ReplyMechanism& mechanism) {
 
 void CChannelState::DeliverTelegram(std::string_view text, std::uint32_t dwTick) {
     std::lock_guard lock(m_mutex);
-    if (!m_pQMgr || m_read.m_nKind != REPLY_POST_MESSAGE)
+    if (!ReadAdvised())
         return;
     Buffer* pBuffer = TakeReadBuffer();
     if (!pBuffer) {
@@ -50,6 +50,11 @@ void CChannelState::DeliverTelegram(std::string_view text, std::uint32_t dwTick)
     }
     ++m_stats.nTelegramsQueued;
     PostIfIdle();
+}
+
+bool CChannelState::ReadAdvised() const {
+    return m_pQMgr && m_read.m_nKind == REPLY_POST_MESSAGE && m_read.m_pWindow &&
+           m_read.m_nQueue != 0;
 }
 
 Buffer* CChannelState::TakeReadBuffer() {
@@ -90,8 +95,7 @@ std::optional<CChannelState::Notice> CChannelState::TakeNotice() {
     m_bNoticePending = false;
     // Only telegrams still waiting make a notice: one whose batch was already drained stays
     // silent instead of turning into an empty reply.
-    if (!m_pQMgr || m_read.m_nKind != REPLY_POST_MESSAGE || !m_read.m_pWindow ||
-        m_pQMgr->Count(m_read.m_nQueue) == 0)
+    if (!ReadAdvised() || m_pQMgr->Count(m_read.m_nQueue) == 0)
         return std::nullopt;
     return Notice{m_read.m_pWindow, m_read.m_nMessage};
 }

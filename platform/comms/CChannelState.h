@@ -46,6 +46,8 @@ public:
     CommStats GetStats() const;
 
 private:
+    // Whether received telegrams have a queue and a window to announce them to.
+    bool ReadAdvised() const;
     Buffer* TakeReadBuffer();
     void PostIfIdle();
 

@@ -1,0 +1,370 @@
+// The settings dialog as the operator uses it: real widgets on the offscreen platform.
+#include "dialogs/CSettingsDlg.h"
+
+#include "dialogs/DialogUnits.h"
+#include "dialogs/SettingsTemplate.h"
+#include "tests/dialogs/MessageBoxAnswerer.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+CSettingsData Settings(int units = UNITS_METRES, double soundSpeed = 1500.0, double offset = 0.6) {
+    CSettingsData data;
+    data.m_nPeriod = 2;
+    data.m_nTpdrNo = 10;
+    data.m_nUnits = units;
+    data.m_dSoundSpeedMetric = soundSpeed;
+    data.m_dOffsetMetric = offset;
+    data.m_strComPort = "COM1";
+    data.m_strBaudRate = "4,800";
+    data.m_arrComPorts = {"COM1", "COM1", "COM2"};
+    return data;
+}
+
+class SettingsDlgTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        EXPECT_TRUE(m_messages.TakeTexts().isEmpty()) << "unexpected message box";
+    }
+    // Shown non-modally and active, so that focus changes arrive as they would for the operator.
+    void Open(const CSettingsData& data) {
+        m_data = data;
+        m_dlg = std::make_unique<CSettingsDlg>(m_data);
+        m_dlg->show();
+        m_dlg->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_dlg.get()));
+    }
+    QLineEdit* Edit(int id) const { return qobject_cast<QLineEdit*>(m_dlg->GetDlgItem(id)); }
+    QComboBox* Combo(int id) const { return qobject_cast<QComboBox*>(m_dlg->GetDlgItem(id)); }
+    QString Label(int id) const { return qobject_cast<QLabel*>(m_dlg->GetDlgItem(id))->text(); }
+    void ClickOk() const { qobject_cast<QPushButton*>(m_dlg->GetDlgItem(IDOK))->click(); }
+    void Type(int id, const QString& text) const {
+        QLineEdit* edit = Edit(id);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+    void ChooseUnits(int index) const {
+        Combo(IDC_UNITS)->setCurrentIndex(index);
+        emit Combo(IDC_UNITS)->activated(index);
+    }
+
+    QStringList Messages() { return m_messages.TakeTexts(); }
+
+    MessageBoxAnswerer m_messages;
+    CSettingsData m_data;
+    std::unique_ptr<CSettingsDlg> m_dlg;
+};
+
+} // namespace
+
+TEST_F(SettingsDlgTest, TemplateControlsInTabOrderWithTextsPlacesAndTooltips) {
+    Open(Settings());
+    EXPECT_EQ(m_dlg->windowTitle(), "Quendix Display Settings");
+    const DialogBaseUnits base = MeasureBaseUnits(m_dlg->font());
+    EXPECT_EQ(m_dlg->size(), DialogUnitsToPixels(QRect(0, 0, 312, 88), base).size());
+    for (const ControlTemplate& control : kSettingsControls) {
+        if (control.id == IDC_STATIC)
+            continue;
+        QWidget* widget = m_dlg->GetDlgItem(control.id);
+        ASSERT_NE(widget, nullptr) << control.id;
+        EXPECT_EQ(widget->objectName(), control.name);
+        const QRect area =
+            DialogUnitsToPixels(QRect(control.x, control.y, control.cx, control.cy), base);
+        EXPECT_EQ(widget->pos(), area.topLeft()) << control.name;
+        EXPECT_EQ(widget->width(), area.width()) << control.name;
+    }
+
+    const int tabOrder[] = {IDC_TPDR_NO, IDC_PERIOD, IDC_SOUND_SPEED, IDOK,
+                            IDCANCEL,    IDC_UNITS,  IDC_COM_PORT,    IDC_OFFSET};
+    QWidget* focus = Edit(IDC_TPDR_NO);
+    EXPECT_EQ(m_dlg->focusWidget(), focus);
+    for (int id : tabOrder) {
+        EXPECT_EQ(focus, m_dlg->GetDlgItem(id)) << id;
+        do
+            focus = focus->nextInFocusChain();
+        while (!(focus->focusPolicy() & Qt::TabFocus) || !focus->isEnabled() ||
+               focus->parentWidget() != m_dlg.get());
+    }
+
+    QStringList units;
+    for (int i = 0; i < Combo(IDC_UNITS)->count(); ++i)
+        units << Combo(IDC_UNITS)->itemText(i);
+    EXPECT_EQ(units, QStringList({"Metres", "Feet", "Miliseconds"}));
+    EXPECT_TRUE(Combo(IDC_UNITS)->isEditable());
+    QStringList rates;
+    for (int i = 0; i < Combo(IDC_BAUD_RATE)->count(); ++i)
+        rates << Combo(IDC_BAUD_RATE)->itemText(i);
+    EXPECT_EQ(rates,
+              QStringList({"14,400", "19,200", "2,400", "28,800", "38,400", "4,800", "9,600"}));
+    EXPECT_FALSE(Combo(IDC_BAUD_RATE)->isEnabled());
+    EXPECT_FALSE(Combo(IDC_COM_PORT)->isEditable());
+
+    EXPECT_EQ(m_dlg->GetDlgItem(IDC_PERIOD)->toolTip(), "Enter Interrogation period 0 -> 120 secs");
+    for (const ToolTipTemplate& tip : kSettingsToolTips)
+        EXPECT_EQ(m_dlg->GetDlgItem(tip.id)->toolTip(), tip.text);
+}
+
+TEST_F(SettingsDlgTest, ShowsValuesLabelsAndEnabledFieldsInEachUnits) {
+    const struct {
+        int units;
+        double offset;
+        const char *speed, *offsetText, *speedLabel, *offsetLabel;
+        bool enabled;
+    } cases[] = {
+        {UNITS_METRES, 0.6, "1500", "0.6", "(m/s):", "Offset (m)", true},
+        {UNITS_FEET, 0.6, "4921.25", "1.96", "(ft/s):", "Offset (ft)", true},
+        {UNITS_MSEC, 0.6, "0", "0.4", "", "Offset (ms):", false},
+        {UNITS_METRES, 0.29, "1500", "0.29", "(m/s):", "Offset (m)", true},
+    };
+    for (const auto& c : cases) {
+        Open(Settings(c.units, 1500.0, c.offset));
+        EXPECT_EQ(Edit(IDC_SOUND_SPEED)->text(), c.speed) << c.units;
+        EXPECT_EQ(Edit(IDC_OFFSET)->text(), c.offsetText) << c.units;
+        EXPECT_EQ(Label(IDC_SPEED_UNITS), c.speedLabel) << c.units;
+        EXPECT_EQ(Label(IDC_OFFSET_UNITS), c.offsetLabel) << c.units;
+        EXPECT_EQ(Edit(IDC_SOUND_SPEED)->isEnabled(), c.enabled) << c.units;
+        EXPECT_EQ(Edit(IDC_OFFSET)->isEnabled(), c.enabled) << c.units;
+        EXPECT_EQ(Combo(IDC_UNITS)->currentIndex(), c.units - UNITS_METRES);
+    }
+}
+
+TEST_F(SettingsDlgTest, MillisecondsKeepTheSpeedOfTheUnitsShownBefore) {
+    Open(Settings(UNITS_FEET));
+    ChooseUnits(2);
+    EXPECT_EQ(Edit(IDC_SOUND_SPEED)->text(), "4921.25");
+    EXPECT_EQ(Label(IDC_SPEED_UNITS), "(ft/s):");
+    EXPECT_EQ(Edit(IDC_OFFSET)->text(), "0.4");
+    ChooseUnits(0);
+    EXPECT_EQ(Edit(IDC_SOUND_SPEED)->text(), "1500");
+    EXPECT_TRUE(Edit(IDC_OFFSET)->isEnabled());
+    ClickOk();
+    EXPECT_EQ(m_data.m_nUnits, UNITS_METRES);
+    EXPECT_EQ(m_data.m_dSoundSpeedMetric, 1500.0);
+}
+
+TEST_F(SettingsDlgTest, RefusesABadFieldWithTheFocusOnItAndStaysOpen) {
+    const struct {
+        int id;
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {IDC_PERIOD, "0", "Please enter an integer between 1 and 120."},
+        {IDC_PERIOD, "121", "Please enter an integer between 1 and 120."},
+        {IDC_PERIOD, "", "Please enter a positive integer."},
+        {IDC_TPDR_NO, "9", "Please enter an integer between 10 and 99."},
+        {IDC_TPDR_NO, "100", "Please enter an integer between 10 and 99."},
+        {IDC_OFFSET, "20.01", "Please enter a number between 0 and 20."},
+        {IDC_OFFSET, "-0.5", "Please enter a number between 0 and 20."},
+        {IDC_OFFSET, "0,5", "Please enter a number."},
+        {IDC_SOUND_SPEED, "", "Please enter a number."},
+    };
+    for (const auto& c : cases) {
+        Open(Settings());
+        Edit(c.id)->setText(c.text);
+        ClickOk();
+        EXPECT_EQ(Messages(), QStringList{c.message}) << c.id << " " << c.text;
+        EXPECT_EQ(m_dlg->focusWidget(), Edit(c.id)) << c.id << " " << c.text;
+        EXPECT_TRUE(m_dlg->isVisible());
+        EXPECT_EQ(m_data.m_nPeriod, 2u);
+    }
+}
+
+TEST_F(SettingsDlgTest, OffsetLimitStandsInTheUnitsShown) {
+    Open(Settings(UNITS_METRES, 1500.0, 7.0));
+    ChooseUnits(1);
+    EXPECT_EQ(Edit(IDC_OFFSET)->text(), "22.96");
+    ClickOk();
+    EXPECT_EQ(Messages(), QStringList{"Please enter a number between 0 and 20."});
+    EXPECT_TRUE(m_dlg->isVisible());
+    // Changing the units reads the fields first: the refusal shows, the conversion still runs.
+    ChooseUnits(0);
+    EXPECT_EQ(Messages(), QStringList{"Please enter a number between 0 and 20."});
+    EXPECT_EQ(Edit(IDC_OFFSET)->text(), "7");
+    ClickOk();
+    EXPECT_FALSE(m_dlg->isVisible());
+    EXPECT_EQ(m_data.m_dOffsetMetric, 7.0);
+}
+
+TEST_F(SettingsDlgTest, AnInvalidStoredValueIsRefusedOnOpeningAndBlocksOk) {
+    CSettingsData data = Settings();
+    data.m_nPeriod = 0;
+    Open(data);
+    EXPECT_EQ(Messages(), QStringList{"Please enter an integer between 1 and 120."});
+    EXPECT_EQ(m_dlg->focusWidget(), Edit(IDC_TPDR_NO));
+    ClickOk();
+    EXPECT_EQ(Messages(), QStringList{"Please enter an integer between 1 and 120."});
+    EXPECT_TRUE(m_dlg->isVisible());
+    Edit(IDC_PERIOD)->setText("5");
+    ClickOk();
+    EXPECT_FALSE(m_dlg->isVisible());
+    EXPECT_EQ(m_data.m_nPeriod, 5u);
+}
+
+TEST_F(SettingsDlgTest, EditedValuesGoBackToMetricWhenTheFieldLosesTheFocus) {
+    const struct {
+        int units, id;
+        const char* text;
+        bool leaveByTab; // else OK is pressed with the field still focused
+        double expectedSpeed, expectedOffset;
+    } cases[] = {
+        {UNITS_FEET, IDC_SOUND_SPEED, "5000", true, 5000 * 0.3048, 0.6},
+        {UNITS_FEET, IDC_SOUND_SPEED, "5000", false, 5000 * 0.3048, 0.6},
+        {UNITS_METRES, IDC_SOUND_SPEED, "1480", false, 1480.0, 0.6},
+        {UNITS_FEET, IDC_OFFSET, "3.5", true, 1500.0, 3.5 * 0.3048},
+        {UNITS_METRES, IDC_OFFSET, "1.25", false, 1500.0, 1.25},
+    };
+    for (const auto& c : cases) {
+        Open(Settings(c.units));
+        Type(c.id, c.text);
+        QTest::keyClick(Edit(c.id), c.leaveByTab ? Qt::Key_Tab : Qt::Key_Return);
+        if (c.leaveByTab)
+            ClickOk();
+        EXPECT_FALSE(m_dlg->isVisible()) << c.text;
+        EXPECT_EQ(m_data.m_dSoundSpeedMetric, c.expectedSpeed) << c.text;
+        EXPECT_EQ(m_data.m_dOffsetMetric, c.expectedOffset) << c.text;
+    }
+}
+
+TEST_F(SettingsDlgTest, AFieldLeftUneditedKeepsItsMetricValue) {
+    for (int units : {UNITS_FEET, UNITS_METRES}) {
+        Open(Settings(units, 1500.0, 0.29));
+        for (int id : {IDC_SOUND_SPEED, IDC_OFFSET, IDC_SOUND_SPEED}) {
+            Edit(id)->setFocus();
+            QTest::keyClick(Edit(id), Qt::Key_Tab);
+        }
+        Edit(IDC_OFFSET)->setFocus();
+        QTest::keyClick(Edit(IDC_OFFSET), Qt::Key_Return);
+        EXPECT_FALSE(m_dlg->isVisible());
+        EXPECT_EQ(m_data.m_dSoundSpeedMetric, 1500.0) << units;
+        EXPECT_EQ(m_data.m_dOffsetMetric, 0.29) << units;
+    }
+}
+
+TEST_F(SettingsDlgTest, AnEditedOffsetSurvivesARefusedPeriodWithOneMessage) {
+    Open(Settings());
+    Edit(IDC_PERIOD)->setText("0");
+    Type(IDC_OFFSET, "5");
+    QTest::keyClick(Edit(IDC_OFFSET), Qt::Key_Return);
+    EXPECT_EQ(Messages(), QStringList{"Please enter an integer between 1 and 120."});
+    EXPECT_EQ(m_dlg->focusWidget(), Edit(IDC_PERIOD));
+    Type(IDC_PERIOD, "3");
+    ClickOk();
+    EXPECT_FALSE(m_dlg->isVisible());
+    EXPECT_EQ(m_data.m_nPeriod, 3u);
+    EXPECT_EQ(m_data.m_dOffsetMetric, 5.0);
+}
+
+TEST_F(SettingsDlgTest, CancelKeepsTheDataAndReadsNothing) {
+    const CSettingsData before = Settings();
+    Open(before);
+    Type(IDC_TPDR_NO, "42");
+    Type(IDC_OFFSET, "99");
+    QTest::keyClick(Edit(IDC_OFFSET), Qt::Key_Escape);
+    EXPECT_FALSE(m_dlg->isVisible());
+    EXPECT_EQ(m_dlg->result(), QDialog::Rejected);
+    EXPECT_TRUE(Messages().isEmpty());
+    EXPECT_EQ(m_data.m_nTpdrNo, before.m_nTpdrNo);
+    EXPECT_EQ(m_data.m_dOffsetMetric, before.m_dOffsetMetric);
+}
+
+TEST_F(SettingsDlgTest, ExecReturnsAcceptedOnOk) {
+    CSettingsData data = Settings();
+    CSettingsDlg dlg(data);
+    QTimer::singleShot(0, &dlg, [&dlg] {
+        qobject_cast<QLineEdit*>(dlg.GetDlgItem(IDC_TPDR_NO))->setText("42");
+        qobject_cast<QPushButton*>(dlg.GetDlgItem(IDOK))->click();
+    });
+    QTimer::singleShot(10000, &dlg, &QDialog::reject); // never hang
+    EXPECT_EQ(dlg.exec(), QDialog::Accepted);
+    EXPECT_EQ(data.m_nTpdrNo, 42u);
+    EXPECT_EQ(data.m_nPeriod, 2u);
+    EXPECT_EQ(data.m_dSoundSpeedMetric, 1500.0);
+    EXPECT_FALSE(data.m_bLinkChanged);
+}
+
+TEST_F(SettingsDlgTest, PortListKeepsTheCurrentPortSelectedPresentOrNot) {
+    const struct {
+        const char* current;
+        std::vector<std::string> ports;
+        QStringList items;
+        int selected;
+    } cases[] = {
+        {"COM3", {"COM3", "COM1", "COM3"}, {"COM1", "COM3", "COM3"}, 1},
+        {"COM7", {"COM7", "COM1", "COM2"}, {"COM1", "COM2", "COM7"}, 2},
+        {"com2", {"com2", "COM10", "COM2"}, {"COM10", "com2", "COM2"}, 1},
+        {"COM9", {"COM1", "COM2"}, {"COM1", "COM2"}, 0},
+        {"COM1", {}, {}, -1},
+    };
+    for (const auto& c : cases) {
+        CSettingsData data = Settings();
+        data.m_strComPort = c.current;
+        data.m_arrComPorts = c.ports;
+        Open(data);
+        QStringList items;
+        for (int i = 0; i < Combo(IDC_COM_PORT)->count(); ++i)
+            items << Combo(IDC_COM_PORT)->itemText(i);
+        EXPECT_EQ(items, c.items) << c.current;
+        EXPECT_EQ(Combo(IDC_COM_PORT)->currentIndex(), c.selected) << c.current;
+    }
+}
+
+TEST_F(SettingsDlgTest, ChoosingAPortMarksTheLinkChanged) {
+    Open(Settings());
+    ClickOk();
+    EXPECT_FALSE(m_data.m_bLinkChanged);
+
+    Open(Settings());
+    QTest::keyClick(Combo(IDC_COM_PORT), Qt::Key_End);
+    EXPECT_TRUE(m_dlg->IsLinkChanged());
+    ClickOk();
+    EXPECT_TRUE(m_data.m_bLinkChanged);
+    EXPECT_EQ(m_data.m_strComPort, "COM2");
+    EXPECT_EQ(m_data.m_strBaudRate, "4,800");
+}
+
+TEST_F(SettingsDlgTest, BaudRateSelectedByPrefixElseTheFirstItem) {
+    const struct {
+        const char* text;
+        const char* selected;
+    } cases[] = {
+        {"4,800", "4,800"},   {"38", "38,400"},
+        {"1", "19,200"}, // the search starts at the second item
+        {"57,600", "14,400"}, {"", "14,400"},
+        {"4800", "14,400"},
+    };
+    for (const auto& c : cases) {
+        CSettingsData data = Settings();
+        data.m_strBaudRate = c.text;
+        Open(data);
+        EXPECT_EQ(Combo(IDC_BAUD_RATE)->currentText(), c.selected) << c.text;
+        ClickOk();
+        EXPECT_EQ(m_data.m_strBaudRate, c.selected) << c.text;
+    }
+}
+
+TEST_F(SettingsDlgTest, DigitFieldsTakeOnlyTypedDigitsThatFit) {
+    Open(Settings());
+    Type(IDC_PERIOD, "1a2.-");
+    EXPECT_EQ(Edit(IDC_PERIOD)->text(), "12");
+    QTest::keyClick(Edit(IDC_PERIOD), Qt::Key_Backspace);
+    EXPECT_EQ(Edit(IDC_PERIOD)->text(), "1");
+
+    Type(IDC_TPDR_NO, "9999999");
+    const QString typed = Edit(IDC_TPDR_NO)->text();
+    EXPECT_GE(typed.size(), 2);
+    EXPECT_LT(typed.size(), 7) << "the field does not scroll";
+
+    Type(IDC_OFFSET, "1.5");
+    EXPECT_EQ(Edit(IDC_OFFSET)->text(), "1.5");
+
+    Edit(IDC_SOUND_SPEED)->setText("1499.99");
+    EXPECT_EQ(Edit(IDC_SOUND_SPEED)->text(), "1499.99");
+}

@@ -1,0 +1,63 @@
+#include "platform/utility/CBuffView.h"
+
+#include "platform/gdi/CGdiSelection.h"
+#include "platform/gdi/GdiColor.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr COLORREF BACKGROUND = RGB(10, 20, 30);
+constexpr COLORREF PEN = RGB(200, 0, 0);
+
+// Draws a bar across the middle of a 100 x 100 logical square that fills the client area.
+class BarView final : public CBuffView {
+public:
+    BarView() {
+        m_crBackground = BACKGROUND;
+        resize(200, 100);
+    }
+    std::vector<std::string> m_arrCalls;
+
+protected:
+    void OnPrepareDC(CDC& dc) override {
+        m_arrCalls.push_back("OnPrepareDC");
+        dc.SetMapMode(MM_ISOTROPIC);
+        dc.SetWindowExt(100, 100);
+        dc.SetViewportExt(width(), height());
+    }
+    void OnDraw(CDC& dc) override {
+        m_arrCalls.push_back("OnDraw");
+        const CGdiSelection pen(dc, dc.CreatePen(PS_SOLID, 10, PEN));
+        dc.MoveTo(10, 50);
+        dc.LineTo(90, 50);
+    }
+};
+
+COLORREF PixelAt(const QImage& image, int x, int y) {
+    return ToColorRef(image.pixelColor(x, y));
+}
+
+TEST(BuffView, EachPaintPreparesThenDrawsOnTheFilledBackground) {
+    BarView view;
+    const QImage first = view.grab().toImage();
+    EXPECT_EQ(view.m_arrCalls, (std::vector<std::string>{"OnPrepareDC", "OnDraw"}));
+    EXPECT_EQ(first.size(), QSize(200, 100));
+    EXPECT_EQ(PixelAt(first, 5, 5), BACKGROUND);
+    EXPECT_EQ(PixelAt(first, 150, 95), BACKGROUND); // outside the square, filled all the same
+    EXPECT_EQ(PixelAt(first, 50, 50), PEN);
+
+    view.resize(300, 300); // the buffer follows the client area
+    const QImage second = view.grab().toImage();
+    EXPECT_EQ(view.m_arrCalls.size(), 4u);
+    EXPECT_EQ(second.size(), QSize(300, 300));
+    EXPECT_EQ(PixelAt(second, 295, 295), BACKGROUND);
+    EXPECT_EQ(PixelAt(second, 150, 150), PEN);
+    // Nothing erases the window between paints: the buffer covers it all.
+    EXPECT_TRUE(view.testAttribute(Qt::WA_OpaquePaintEvent));
+}
+
+} // namespace

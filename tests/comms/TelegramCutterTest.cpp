@@ -13,6 +13,10 @@ struct CutCase {
     std::uint64_t nTooLong;
 };
 
+void PrintTo(const CutCase& param, std::ostream* pOut) {
+    *pOut << param.pszCase;
+}
+
 class TelegramCutterTest : public ::testing::TestWithParam<CutCase> {};
 
 TEST_P(TelegramCutterTest, CutsAtTheTerminator) {

@@ -15,6 +15,10 @@ struct ResolveCase {
     std::string device;
 };
 
+void PrintTo(const ResolveCase& param, std::ostream* pOut) {
+    *pOut << param.name;
+}
+
 class FixedTableTest : public ::testing::TestWithParam<ResolveCase> {};
 
 TEST_P(FixedTableTest, ResolvesWithoutAnIniFile) {

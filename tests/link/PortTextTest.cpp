@@ -9,6 +9,10 @@ struct BaudCase {
     int nRate;
 };
 
+void PrintTo(const BaudCase& param, std::ostream* pOut) {
+    *pOut << '"' << param.text.substr(0, 20) << '"';
+}
+
 class ParseBaudRateTest : public ::testing::TestWithParam<BaudCase> {};
 
 TEST_P(ParseBaudRateTest, GivesTheRate) {

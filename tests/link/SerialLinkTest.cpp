@@ -204,6 +204,10 @@ struct FailedOpening {
     int nBaud;
 };
 
+void PrintTo(const FailedOpening& param, std::ostream* pOut) {
+    *pOut << param.pszCase;
+}
+
 class FailedOpeningTest : public ::testing::TestWithParam<FailedOpening> {};
 
 TEST_P(FailedOpeningTest, LeavesQueuesThatSendStillUses) {

@@ -106,6 +106,10 @@ struct Conversation {
     std::string reply;
 };
 
+void PrintTo(const Conversation& param, std::ostream* pOut) {
+    *pOut << param.pszCase;
+}
+
 class SimConversationTest : public SimTest, public ::testing::WithParamInterface<Conversation> {};
 
 TEST_P(SimConversationTest, AnswersAsScripted) {

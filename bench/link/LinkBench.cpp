@@ -1,0 +1,151 @@
+// Telegram latency from the far end's write to the window handler on the user-interface
+// thread, and floods from quendix-sim at and above 38,400 baud with the resident memory.
+// Usage: link_bench [latency-samples]
+
+#include "link/CSerialLink.h"
+#include "platform/comms/IWindowTarget.h"
+#include "platform/comms/Instrumentation.h"
+#include "platform/comms/PortNamespace.h"
+#include "platform/profile/CPrivateProfile.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Drains the link as the frame does and notes when it was called.
+class TimingTarget : public IWindowTarget {
+public:
+    void OnWindowMessage(std::uint32_t) override {
+        handled = Clock::now();
+        if (!pLink->Receive().empty())
+            ++nNotices;
+    }
+
+    CSerialLink* pLink = nullptr;
+    Clock::time_point handled;
+    std::size_t nNotices = 0;
+};
+
+long ResidentKiB() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.starts_with("VmRSS:"))
+            return std::atol(line.c_str() + 6);
+    return -1;
+}
+
+double Percentile(std::vector<double> samples, double fraction) {
+    std::sort(samples.begin(), samples.end());
+    return samples[static_cast<std::size_t>(fraction * static_cast<double>(samples.size() - 1))];
+}
+
+bool WaitForNotice(const TimingTarget& target, std::size_t nBefore) {
+    QDeadlineTimer deadline(2000);
+    while (target.nNotices == nBefore && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    return target.nNotices > nBefore;
+}
+
+void RunFor(int nMilliseconds) {
+    QDeadlineTimer deadline(nMilliseconds);
+    while (!deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+}
+
+void MeasureLatency(CPrivateProfile& profile, int nSamples) {
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0)
+        return;
+    profile.WriteProfileString("Ports", "COM1", ptsname(master));
+    TimingTarget target;
+    CSerialLink link{[&] { return &target; }};
+    target.pLink = &link;
+    link.SetPortName("\\\\.\\COM1");
+    if (!link.Open(101)) {
+        std::puts("latency: the pseudo-terminal did not open");
+        return;
+    }
+    const std::string telegram = "$123.4 ^^^^\r\n";
+    std::vector<double> micros;
+    for (int i = 0; i < nSamples; ++i) {
+        const std::size_t before = target.nNotices;
+        const auto written = Clock::now();
+        if (write(master, telegram.data(), telegram.size()) !=
+                static_cast<ssize_t>(telegram.size()) ||
+            !WaitForNotice(target, before))
+            break;
+        micros.push_back(
+            std::chrono::duration<double, std::micro>(target.handled - written).count());
+    }
+    link.Close();
+    close(master);
+    if (micros.empty())
+        return;
+    std::printf("latency over %zu telegrams: median %.1f us, p99 %.1f us, max %.1f us\n",
+                micros.size(), Percentile(micros, 0.5), Percentile(micros, 0.99),
+                Percentile(micros, 1.0));
+}
+
+void MeasureFlood(CPrivateProfile& profile, const QTemporaryDir& folder, double dRate) {
+    const QString linkPath = folder.filePath(QStringLiteral("ttyFLOOD"));
+    QProcess sim;
+    sim.start(QStringLiteral(QUENDIX_SIM_BINARY),
+              {"--flood", QString::number(dRate), "--link", linkPath, "--speed", "0"});
+    if (!sim.waitForReadyRead(5000))
+        return;
+    profile.WriteProfileString("Ports", "COM1", linkPath.toStdString());
+    TimingTarget target;
+    CSerialLink link{[&] { return &target; }};
+    target.pLink = &link;
+    link.SetPortName("\\\\.\\COM1");
+    link.SetBaud(38400);
+    if (!link.Open(101))
+        return;
+    RunFor(1000);
+    const long rssBefore = ResidentKiB();
+    const auto queuedBefore = link.GetInstrument()->GetStats().nTelegramsQueued;
+    const int seconds = 5;
+    RunFor(seconds * 1000);
+    const CommStats stats = link.GetInstrument()->GetStats();
+    const long rssAfter = ResidentKiB();
+    link.Close();
+    sim.terminate();
+    sim.waitForFinished(5000);
+    std::printf("flood at %.0f telegrams/s (%.0f baud of 13-byte telegrams): received %.0f/s, "
+                "lost %llu, replaced unread %llu; RSS %ld KiB before, %ld KiB after\n",
+                dRate, dRate * 13 * 10,
+                static_cast<double>(stats.nTelegramsQueued - queuedBefore) / seconds,
+                static_cast<unsigned long long>(stats.nTelegramsLost),
+                static_cast<unsigned long long>(stats.nTelegramsReplaced), rssBefore, rssAfter);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const int nSamples = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
+    QTemporaryDir folder;
+    const auto pProfile = std::make_shared<CPrivateProfile>(
+        folder.filePath(QStringLiteral("Quendix.ini")).toStdString());
+    ConfigurePortNamespace(pProfile);
+    MeasureLatency(*pProfile, nSamples);
+    // 38,400 baud carries 3,840 bytes a second: 295 telegrams of 13 bytes.
+    for (const double dRate : {295.0, 3000.0, 30000.0})
+        MeasureFlood(*pProfile, folder, dRate);
+    ConfigurePortNamespace(nullptr);
+    return 0;
+}

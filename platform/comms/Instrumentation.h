@@ -1,0 +1,51 @@
+#pragma once
+// One serial instrument: a worker thread that owns the port, receives telegrams onto the read
+// queue and writes cued buffers from the write queue. Every call comes from one thread, the
+// user-interface thread; read notices reach the window target on that thread too.
+
+#include "platform/comms/CChannelState.h"
+#include "platform/comms/CommStats.h"
+#include "platform/comms/eCommProp.h"
+
+#include <QThread>
+#include <cstdint>
+
+class CPortWorker;
+class CReplyPoster;
+struct CDCB;
+struct ReplyMechanism;
+
+class Instrumentation {
+public:
+    Instrumentation();
+    // Ends all activity on the port: it is closed and the worker thread stopped.
+    ~Instrumentation();
+    Instrumentation(const Instrumentation&) = delete;
+    Instrumentation& operator=(const Instrumentation&) = delete;
+
+    // Opens the device the CDCB names (a Windows port name) at its baud rate, 8N1, and adopts
+    // its queue manager. Non-zero only when the port really opened.
+    int Initialise(CDCB* pDcb);
+    void SetComm(std::uint32_t nChannel, eCommProp eProp, std::uint32_t nValue);
+    // Kind 2 with a window: every received telegram goes onto the mechanism's queue and the
+    // window gets the message. Anything else: received bytes are dropped.
+    void AdviseRead(std::uint32_t nChannel, ReplyMechanism* pMechanism);
+    // Kind 1 with an event: cued buffers come from the mechanism's queue and the event is set
+    // after each cue. A default mechanism ends every use of the previous one before returning.
+    void AdviseWrite(std::uint32_t nChannel, ReplyMechanism* pMechanism);
+    // Sends the write queue's buffers in order and recycles them to queue 0; while the port is
+    // not open they are recycled unsent.
+    void CueWrite(std::uint32_t nChannel);
+
+    // False once the port failed (device unplugged, far end hung up) or never opened.
+    bool IsPortOpen() const;
+    CommStats GetStats() const;
+
+private:
+    template <typename Work> void RunOnWorker(Work&& work);
+
+    CChannelState m_state;
+    QThread m_thread;
+    CPortWorker* m_pWorker;
+    CReplyPoster* m_pPoster = nullptr;
+};

@@ -1,0 +1,67 @@
+#include "tests/link/PtyFarEnd.h"
+
+#include <cstdlib>
+#include <fcntl.h>
+#include <poll.h>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+int RemainingMs(Clock::time_point end) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now());
+    return left.count() > 0 ? static_cast<int>(left.count()) : 0;
+}
+
+} // namespace
+
+PtyFarEnd::PtyFarEnd() {
+    m_master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (m_master < 0 || grantpt(m_master) != 0 || unlockpt(m_master) != 0)
+        throw std::runtime_error("no pseudo-terminal");
+    m_strSlave = ptsname(m_master);
+}
+
+PtyFarEnd::~PtyFarEnd() {
+    HangUp();
+}
+
+bool PtyFarEnd::Write(std::string_view bytes, std::chrono::milliseconds deadline) {
+    const auto end = Clock::now() + deadline;
+    while (!bytes.empty()) {
+        const ssize_t written = write(m_master, bytes.data(), bytes.size());
+        if (written > 0) {
+            bytes.remove_prefix(static_cast<std::size_t>(written));
+            continue;
+        }
+        pollfd fd{m_master, POLLOUT, 0};
+        if (RemainingMs(end) == 0 || poll(&fd, 1, RemainingMs(end)) <= 0)
+            return false;
+    }
+    return true;
+}
+
+std::string PtyFarEnd::Read(std::size_t count, std::chrono::milliseconds deadline) {
+    const auto end = Clock::now() + deadline;
+    std::string received;
+    while (received.size() < count) {
+        char chunk[4096];
+        const ssize_t got = read(m_master, chunk, std::min(sizeof chunk, count - received.size()));
+        if (got > 0) {
+            received.append(chunk, static_cast<std::size_t>(got));
+            continue;
+        }
+        pollfd fd{m_master, POLLIN, 0};
+        if (RemainingMs(end) == 0 || poll(&fd, 1, RemainingMs(end)) <= 0)
+            break;
+    }
+    return received;
+}
+
+void PtyFarEnd::HangUp() {
+    if (m_master >= 0)
+        close(m_master);
+    m_master = -1;
+}

@@ -1,0 +1,217 @@
+// The real quendix-sim on a pseudo-terminal, talked to through the real serial link.
+
+#include "link/CSerialLink.h"
+#include "platform/comms/Instrumentation.h"
+#include "tests/link/PortMap.h"
+#include "tests/link/RecordingTarget.h"
+#include "tests/link/WaitUntil.h"
+
+#include <QProcess>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+class SimProcess {
+public:
+    explicit SimProcess(const QStringList& args) {
+        m_process.start(QStringLiteral(QUENDIX_SIM_BINARY), args);
+        m_strSlave = ReadLine().toStdString();
+    }
+    ~SimProcess() {
+        if (m_process.state() != QProcess::NotRunning && Stop() < 0)
+            m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+
+    const std::string& SlavePath() const { return m_strSlave; }
+    qint64 Pid() const { return m_process.processId(); }
+
+    // The next line of output, "" when none comes in time.
+    QString ReadLine() {
+        QDeadlineTimer deadline(5s);
+        while (!m_process.canReadLine() && !deadline.hasExpired())
+            m_process.waitForReadyRead(static_cast<int>(deadline.remainingTime()));
+        return QString::fromUtf8(m_process.readLine()).trimmed();
+    }
+    // The next line that holds text, skipping others.
+    QString ReadLineWith(const QString& text) {
+        for (QString line = ReadLine(); !line.isEmpty(); line = ReadLine())
+            if (line.contains(text))
+                return line;
+        return {};
+    }
+    // SIGTERM; the exit code, or -1 when the process did not end in time.
+    int Stop() {
+        m_process.terminate();
+        if (!m_process.waitForFinished(5000))
+            return -1;
+        return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
+    }
+    // Seconds of CPU the process has used.
+    double CpuSeconds() const {
+        std::ifstream stat("/proc/" + std::to_string(Pid()) + "/stat");
+        std::string line;
+        std::getline(stat, line);
+        std::istringstream fields(line.substr(line.rfind(')') + 2));
+        std::string field;
+        long ticks = 0;
+        for (int i = 3; i <= 15 && fields >> field; ++i)
+            if (i == 14 || i == 15)
+                ticks += std::stol(field);
+        return static_cast<double>(ticks) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    }
+
+private:
+    QProcess m_process;
+    std::string m_strSlave;
+};
+
+class SimTest : public ::testing::Test {
+protected:
+    // A still target and no delay, unless the arguments say otherwise.
+    void Start(const QStringList& args) {
+        sim = std::make_unique<SimProcess>(
+            QStringList{"--delay", "0", "--speed", "0", "--drift", "0"} + args);
+        ASSERT_FALSE(sim->SlavePath().empty());
+        ports.Map("COM1", sim->SlavePath());
+        link.SetPortName("\\\\.\\COM1");
+        ASSERT_TRUE(link.Open(101));
+        target.pDrainedLink = &link;
+    }
+
+    // Interrogates the transponder as the document does; the reply, "" when none came.
+    std::string Interrogate(unsigned nTpdr) {
+        const std::size_t before = target.texts.size();
+        link.Send("$" + std::to_string(nTpdr) + "%");
+        link.Send("\n");
+        if (!WaitUntil([&] { return target.texts.size() > before; }))
+            return "";
+        return target.texts.back();
+    }
+
+    PortMap ports;
+    std::unique_ptr<SimProcess> sim;
+    RecordingTarget target;
+    CSerialLink link{[this] { return &target; }};
+};
+
+struct Conversation {
+    const char* pszCase;
+    QStringList args;
+    unsigned nTpdr;
+    std::string reply;
+};
+
+void PrintTo(const Conversation& param, std::ostream* pOut) {
+    *pOut << param.pszCase;
+}
+
+class SimConversationTest : public SimTest, public ::testing::WithParamInterface<Conversation> {};
+
+TEST_P(SimConversationTest, AnswersAsScripted) {
+    Start(GetParam().args);
+    EXPECT_EQ(Interrogate(GetParam().nTpdr), GetParam().reply);
+    const QString request = QString("$%1% -> ").arg(GetParam().nTpdr);
+    EXPECT_TRUE(sim->ReadLineWith(request).endsWith(QString::fromStdString(GetParam().reply)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SimConversationTest,
+    ::testing::Values(
+        Conversation{"TargetToTheRight", {"--bearing", "20"}, 10, "$500.0 -->>"},
+        Conversation{
+            "TargetToTheLeft", {"--bearing", "-20", "--start", "123.4"}, 10, "$123.4 <<--"},
+        Conversation{"TargetAhead", {"--bearing", "2.5"}, 10, "$500.0 ^^^^"},
+        Conversation{"CueUndetermined", {"--unsure", "1"}, 10, "$500.0 ??"},
+        Conversation{"NoReply", {"--noreply", "1"}, 10, "$-NO REPLY-"},
+        Conversation{"OtherTransponder", {"--tpdr", "11,12"}, 10, "$-NO REPLY-"},
+        Conversation{"ListedTransponder", {"--tpdr", "11,12", "--start", "80"}, 12, "$80.0 -->>"}),
+    [](const auto& info) { return std::string(info.param.pszCase); });
+
+TEST_F(SimTest, SilenceSendsNothing) {
+    Start({"--silence", "1"});
+    link.Send("$10%");
+    link.Send("\n");
+    EXPECT_FALSE(sim->ReadLineWith("$10% -> (silence)").isEmpty());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(target.texts.empty());
+}
+
+TEST_F(SimTest, RangeFollowsTheApproach) {
+    Start({"--start", "100000", "--speed", "20000"});
+    const double first = std::stod(Interrogate(10).substr(1));
+    const double second = std::stod(Interrogate(10).substr(1));
+    EXPECT_LT(second, first);
+}
+
+TEST_F(SimTest, MalformedTelegramsRepeatWithTheSeed) {
+    std::vector<std::string> runs[2];
+    for (auto& replies : runs) {
+        Start({"--garbage", "1", "--seed", "5"});
+        for (int i = 0; i < 6; ++i)
+            replies.push_back(Interrogate(10));
+        link.Close();
+        sim.reset();
+    }
+    EXPECT_EQ(runs[0], runs[1]);
+    for (const auto& reply : runs[0])
+        EXPECT_NE(reply, "$500.0 -->>");
+}
+
+TEST_F(SimTest, ReplaysTheTelegramsOfALog) {
+    TempFolder::WriteAll(
+        ports.Folder() / "log.txt",
+        "30/07/02,14:05:09,Tpdr:10,Rng:1.000ms,Offset:0.400ms,TelGrm:$1.0 ^^^^\r\n"
+        "a line without telegram\r\n"
+        "30/07/02,14:05:10,Tpdr:10,Rng:-0.400ms,Offset:0.400ms,TelGrm:$-NO REPLY-\r\n");
+    Start({"--replay", QString::fromStdString((ports.Folder() / "log.txt").string())});
+    EXPECT_EQ(Interrogate(10), "$1.0 ^^^^");
+    EXPECT_EQ(Interrogate(7), "$-NO REPLY-");
+    EXPECT_EQ(Interrogate(10), "$1.0 ^^^^");
+}
+
+TEST_F(SimTest, FloodsUnasked) {
+    Start({"--flood", "500"});
+    EXPECT_TRUE(WaitUntil([&] { return target.texts.size() >= 20; }));
+    EXPECT_EQ(target.texts.back(), "$500.0 -->>");
+}
+
+TEST_F(SimTest, WaitsQuietlyWhileNoOneHasThePortOpen) {
+    Start({});
+    ASSERT_EQ(Interrogate(10), "$500.0 -->>");
+    link.Close();
+    const double cpuBefore = sim->CpuSeconds();
+    QTest::qWait(500);
+    EXPECT_LT(sim->CpuSeconds() - cpuBefore, 0.1);
+    ASSERT_TRUE(link.Open(101));
+    EXPECT_EQ(Interrogate(10), "$500.0 -->>");
+}
+
+TEST(SimCommand, EndsCleanlyOnSigtermAndRemovesItsLink) {
+    TempFolder folder;
+    const auto linkPath = folder / "ttyQUENDIX";
+    SimProcess sim({"--link", QString::fromStdString(linkPath.string())});
+    ASSERT_FALSE(sim.SlavePath().empty());
+    EXPECT_EQ(std::filesystem::read_symlink(linkPath).string(), sim.SlavePath());
+    EXPECT_EQ(sim.Stop(), 0);
+    EXPECT_FALSE(std::filesystem::is_symlink(linkPath));
+}
+
+TEST(SimCommand, HelpAndBadOptions) {
+    QProcess help;
+    help.start(QStringLiteral(QUENDIX_SIM_BINARY), {"--help"});
+    ASSERT_TRUE(help.waitForFinished(5000));
+    EXPECT_EQ(help.exitCode(), 0);
+    EXPECT_TRUE(help.readAllStandardOutput().startsWith("Usage: quendix-sim"));
+    QProcess bad;
+    bad.start(QStringLiteral(QUENDIX_SIM_BINARY), {"--noreply", "2"});
+    ASSERT_TRUE(bad.waitForFinished(5000));
+    EXPECT_EQ(bad.exitCode(), 2);
+    EXPECT_TRUE(bad.readAllStandardError().contains("--noreply"));
+}
+
+} // namespace

@@ -3,7 +3,7 @@
 //  - CPU of the display at period 1 s while the unit answers every interrogation;
 //  - resident memory, against an empty Qt main window on the same platform.
 // Usage: quendix-bench-shell QUENDIX_BINARY MINIMAL_WINDOW_BINARY [SAMPLES] [CPU_SECONDS]
-#include "tests/shell/PseudoTerminal.h"
+#include "tests/link/PtyFarEnd.h"
 #include "tests/support/TempFolder.h"
 
 #include <algorithm>
@@ -127,13 +127,13 @@ int main(int argc, char* argv[]) {
     fs::create_directories(folder / "bin" / "DATA");
     fs::create_directories(folder / "INI");
     fs::copy_file(argv[1], folder / "bin" / "quendix");
-    PseudoTerminal unit;
+    PtyFarEnd unit;
     TempFolder::WriteAll(folder / "INI" / "Quendix.ini",
-                         "[Ports]\r\nCOM1=" + unit.DevicePath() + "\r\n[Settings]\r\nPeriod=1\r\n");
+                         "[Ports]\r\nCOM1=" + unit.SlavePath() + "\r\n[Settings]\r\nPeriod=1\r\n");
     const fs::path log = folder / "bin" / "DATA" / "QuendixLog.txt";
 
     const pid_t display = Spawn((folder / "bin" / "quendix").string());
-    if (unit.ReadUntil("$10%\n", 10s).find("$10%\n") == std::string::npos) {
+    if (unit.Read(5, 10s).find("$10%\n") == std::string::npos) {
         std::fprintf(stderr, "the display sent no interrogation\n");
         Stop(display);
         return 1;
@@ -149,7 +149,8 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "no log line for %s\n", telegram.c_str());
             break;
         }
-        latenciesMs.push_back(std::chrono::duration<double, std::milli>(Clock::now() - sent).count());
+        latenciesMs.push_back(
+            std::chrono::duration<double, std::milli>(Clock::now() - sent).count());
         std::this_thread::sleep_for(5ms);
     }
 
@@ -157,14 +158,13 @@ int main(int argc, char* argv[]) {
     const long ticksBefore = CpuTicks(display);
     const auto cpuStart = Clock::now();
     while (Clock::now() - cpuStart < std::chrono::seconds(cpuSeconds)) {
-        if (unit.ReadUntil("\n", 1500ms).ends_with("\n")) {
+        if (unit.Read(5, 1500ms).ends_with("\n")) {
             unit.Write("$250.0 ^^^^\r\n");
         }
     }
-    const double cpuShare =
-        100.0 * static_cast<double>(CpuTicks(display) - ticksBefore) /
-        static_cast<double>(sysconf(_SC_CLK_TCK)) /
-        std::chrono::duration<double>(Clock::now() - cpuStart).count();
+    const double cpuShare = 100.0 * static_cast<double>(CpuTicks(display) - ticksBefore) /
+                            static_cast<double>(sysconf(_SC_CLK_TCK)) /
+                            std::chrono::duration<double>(Clock::now() - cpuStart).count();
     const long displayKiB = ResidentKiB(display);
     Stop(display);
 
@@ -174,10 +174,11 @@ int main(int argc, char* argv[]) {
     Stop(minimal);
 
     if (!latenciesMs.empty()) {
-        std::printf("reply-to-log latency over %zu replies: median %.3f ms, p99 %.3f ms, max %.3f ms"
-                    " (goals 1 ms, 5 ms)\n",
-                    latenciesMs.size(), Percentile(latenciesMs, 0.5),
-                    Percentile(latenciesMs, 0.99), Percentile(latenciesMs, 1.0));
+        std::printf(
+            "reply-to-log latency over %zu replies: median %.3f ms, p99 %.3f ms, max %.3f ms"
+            " (goals 1 ms, 5 ms)\n",
+            latenciesMs.size(), Percentile(latenciesMs, 0.5), Percentile(latenciesMs, 0.99),
+            Percentile(latenciesMs, 1.0));
     }
     std::printf("CPU at period 1 s over %d s: %.2f%% of a core (goal 0.5%%)\n", cpuSeconds,
                 cpuShare);

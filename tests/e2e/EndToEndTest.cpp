@@ -1,7 +1,7 @@
 // The real program, offscreen, in a scratch installation folder, talking to a unit on a
 // pseudo-terminal: what goes out on the wire, what lands in the log, and what the INI file
 // holds after a termination signal.
-#include "tests/shell/PseudoTerminal.h"
+#include "tests/link/PtyFarEnd.h"
 #include "tests/support/TempFolder.h"
 
 #include <QProcess>
@@ -66,17 +66,17 @@ private:
 };
 
 TEST(EndToEnd, InterrogatesLogsRepliesAndSavesOnTermination) {
-    PseudoTerminal unit;
-    Installation installation("[Ports]\r\nCOM1=" + unit.DevicePath() +
+    PtyFarEnd unit;
+    Installation installation("[Ports]\r\nCOM1=" + unit.SlavePath() +
                               "\r\n[Settings]\r\nPeriod=1\r\n");
     installation.Start();
 
     // Each interrogation is "$10%" and a line feed.
-    EXPECT_EQ(unit.ReadUntil("$10%\n", INTERROGATION_WAIT), "$10%\n");
+    EXPECT_EQ(unit.Read(5, INTERROGATION_WAIT), "$10%\n");
     unit.Write("$123.4 ^^^^\r\n");
-    EXPECT_EQ(unit.ReadUntil("$10%\n", INTERROGATION_WAIT), "$10%\n");
+    EXPECT_EQ(unit.Read(5, INTERROGATION_WAIT), "$10%\n");
     unit.Write("$-NO REPLY-\r\n");
-    EXPECT_EQ(unit.ReadUntil("$10%\n", INTERROGATION_WAIT), "$10%\n");
+    EXPECT_EQ(unit.Read(5, INTERROGATION_WAIT), "$10%\n");
     installation.Terminate();
 
     const std::string stamp = R"(\d\d/\d\d/\d\d,\d\d:\d\d:\d\d)";
@@ -93,7 +93,7 @@ TEST(EndToEnd, InterrogatesLogsRepliesAndSavesOnTermination) {
     // The placement is written at the close, then the settings with the document.
     EXPECT_TRUE(std::regex_match(
         installation.Ini(),
-        std::regex("\\[Ports\\]\r\nCOM1=" + unit.DevicePath() +
+        std::regex("\\[Ports\\]\r\nCOM1=" + unit.SlavePath() +
                    "\r\n\\[Settings\\]\r\nPeriod=1\r\nUnits=0\r\nSoundSpeedMetric=1500.00\r\n"
                    "TpdrNo=10\r\nLogFileName=QuendixLog.txt\r\nOffsetMetric=0.00\r\n"
                    "ComPort=COM1\r\nBaudRate=4,800\r\n"

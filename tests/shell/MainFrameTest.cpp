@@ -6,7 +6,7 @@
 #include "shell/CMainFrame.h"
 #include "shell/CommandIds.h"
 #include "shell/IShellApp.h"
-#include "tests/shell/PseudoTerminal.h"
+#include "tests/link/PtyFarEnd.h"
 #include "tests/support/FakeDocHost.h"
 
 #include <QAbstractEventDispatcher>
@@ -227,7 +227,7 @@ class FrameOnPortTest : public MainFrameTest {
 protected:
     void SetUp() override {
         ConfigurePortNamespace(std::make_shared<CPrivateProfile>(host.IniPath()));
-        MapCom1(unit->DevicePath());
+        MapCom1(unit->SlavePath());
     }
     void TearDown() override { ConfigurePortNamespace(nullptr); }
 
@@ -237,7 +237,7 @@ protected:
         LoadDocument();
     }
 
-    std::unique_ptr<PseudoTerminal> unit = std::make_unique<PseudoTerminal>();
+    std::unique_ptr<PtyFarEnd> unit = std::make_unique<PtyFarEnd>();
 };
 
 TEST_F(FrameOnPortTest, SendsTextThenLineFeedAndHandsOnTheReply) {
@@ -245,7 +245,7 @@ TEST_F(FrameOnPortTest, SendsTextThenLineFeedAndHandsOnTheReply) {
     ASSERT_TRUE(frame.IsConnected());
 
     frame.SendToUnit("$10%");
-    EXPECT_EQ(unit->ReadUntil("\n", 5s), "$10%\n");
+    EXPECT_EQ(unit->Read(5, 5s), "$10%\n");
     unit->Write("$123.4 ^^^^\r\n");
     EXPECT_TRUE(QTest::qWaitFor([&] { return document->GetStatus() == STAT_OK; }, 5000));
     EXPECT_EQ(document->GetDirection(), DIR_AHEAD);
@@ -262,7 +262,7 @@ TEST_F(FrameOnPortTest, ActivatingTwiceLeavesOneOpenLink) {
 
 TEST_F(FrameOnPortTest, LostDeviceReconnectsAtATickOnceItIsBack) {
     const std::string stableName = (host.Folder() / "ttyAdapter").string();
-    std::filesystem::create_symlink(unit->DevicePath(), stableName);
+    std::filesystem::create_symlink(unit->SlavePath(), stableName);
     MapCom1(stableName);
     frame.ActivateFrame(SW_SHOWNORMAL);
     const int interrogation = Timers().front().timerId;
@@ -273,9 +273,9 @@ TEST_F(FrameOnPortTest, LostDeviceReconnectsAtATickOnceItIsBack) {
     Tick(interrogation);
     EXPECT_FALSE(frame.IsConnected());
 
-    unit = std::make_unique<PseudoTerminal>();
+    unit = std::make_unique<PtyFarEnd>();
     std::filesystem::remove(stableName);
-    std::filesystem::create_symlink(unit->DevicePath(), stableName);
+    std::filesystem::create_symlink(unit->SlavePath(), stableName);
     Tick(interrogation);
     EXPECT_TRUE(frame.IsConnected());
 }

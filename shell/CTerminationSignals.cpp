@@ -37,9 +37,12 @@ void SetHandler(void (*handler)(int)) {
 } // namespace
 
 CTerminationSignals::CTerminationSignals() {
-    if (::pipe2(s_pipe, O_NONBLOCK | O_CLOEXEC) == 0) {
-        SetHandler(OnTerminationSignal);
+    if (::pipe2(s_pipe, O_NONBLOCK | O_CLOEXEC) != 0) {
+        return;
     }
+    SetHandler(OnTerminationSignal);
+    m_pNotifier = new QSocketNotifier(s_pipe[0], QSocketNotifier::Read, this);
+    connect(m_pNotifier, &QSocketNotifier::activated, this, &CTerminationSignals::OnSignalled);
 }
 
 CTerminationSignals::~CTerminationSignals() {
@@ -55,10 +58,6 @@ CTerminationSignals::~CTerminationSignals() {
 
 void CTerminationSignals::CloseOnSignal(QWidget& window) {
     m_pWindow = &window;
-    if (s_pipe[0] >= 0 && m_pNotifier == nullptr) {
-        m_pNotifier = new QSocketNotifier(s_pipe[0], QSocketNotifier::Read, this);
-        connect(m_pNotifier, &QSocketNotifier::activated, this, &CTerminationSignals::OnSignalled);
-    }
 }
 
 void CTerminationSignals::OnSignalled() {
@@ -68,13 +67,15 @@ void CTerminationSignals::OnSignalled() {
     CloseWhenNoDialogRuns();
 }
 
-// A modal dialog or message box is closed first, and the window only once control is back in
-// the main event loop, so that no command is left half done behind the closed window.
+// A modal dialog or message box is closed first, and the window only once it is there and
+// control is back in the main event loop, so that no command or start-up step is left half done
+// behind the closed window.
 void CTerminationSignals::CloseWhenNoDialogRuns() {
     if (QWidget* modal = QApplication::activeModalWidget()) {
         modal->close();
     }
-    if (QApplication::activeModalWidget() != nullptr || QThread::currentThread()->loopLevel() > 1) {
+    if (QApplication::activeModalWidget() != nullptr || QThread::currentThread()->loopLevel() > 1 ||
+        m_pWindow == nullptr) {
         QTimer::singleShot(RETRY_MS, this, &CTerminationSignals::CloseWhenNoDialogRuns);
         return;
     }

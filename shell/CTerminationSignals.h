@@ -1,8 +1,9 @@
 #pragma once
 // SIGTERM and SIGINT close the main window the normal way, so the placement and the settings
 // are saved as on File > Exit. The signal handler only writes a byte to a pipe; the closing
-// happens on the user-interface thread when the event loop reads it. A signal that comes during
-// start-up is held until the window is there.
+// happens on the user-interface thread when an event loop reads it. A signal that comes during
+// start-up closes a message box shown then (nobody may be there to answer it), and the window
+// once it is there.
 
 #include <QObject>
 
@@ -13,7 +14,7 @@ class CTerminationSignals : public QObject {
     Q_OBJECT
 
 public:
-    // Catches the two signals from now on.
+    // Catches the two signals from now on; needs the application object.
     CTerminationSignals();
     ~CTerminationSignals() override;
 

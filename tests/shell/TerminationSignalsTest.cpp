@@ -41,6 +41,26 @@ TEST(TerminationSignal, DuringStartUpIsHeldUntilTheWindowIsThere) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
 }
 
+// The log failure box of the start-up comes before the window and before the main event loop;
+// unattended, a termination signal is the only answer it can get.
+TEST(TerminationSignal, DuringStartUpClosesAMessageBoxShownBeforeTheWindow) {
+    CTerminationSignals termination;
+    AnswerNextModal([](QWidget*) { std::raise(SIGTERM); });
+    bool closedByTheTest = false;
+    QMessageBox box(QMessageBox::Warning, "Quendix", "text", QMessageBox::Ok);
+    QTimer::singleShot(5000, &box, [&] {
+        closedByTheTest = true;
+        box.close();
+    });
+    box.exec();
+    EXPECT_FALSE(closedByTheTest);
+
+    QWidget window;
+    window.show();
+    termination.CloseOnSignal(window);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
+}
+
 // The box runs inside the main event loop, as a command's message box does.
 TEST(TerminationSignal, ClosesARunningMessageBoxFirst) {
     QWidget window;

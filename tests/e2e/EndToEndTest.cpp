@@ -1,11 +1,11 @@
 // The real program, offscreen, in a scratch installation folder, talking to a unit on a
 // pseudo-terminal: what goes out on the wire, what lands in the log, and what the INI file
 // holds after a termination signal.
+#include "tests/e2e/Installation.h"
 #include "tests/link/PtyFarEnd.h"
 #include "tests/support/TempFolder.h"
 
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QTest>
 #include <algorithm>
 #include <chrono>
@@ -24,46 +24,6 @@ namespace fs = std::filesystem;
 // The first interrogation goes out one period after the start; allow for a slow machine.
 constexpr auto INTERROGATION_WAIT = 10s;
 constexpr int EXIT_WAIT_MS = 10000;
-
-// bin/quendix, bin/DATA/ and INI/Quendix.ini in a temporary folder.
-class Installation {
-public:
-    explicit Installation(const std::string& ini) {
-        fs::create_directories(m_folder / "bin" / "DATA");
-        fs::create_directories(m_folder / "INI");
-        // A copy, not a link: the program finds its INI file from its own resolved location.
-        fs::copy_file(QUENDIX_BINARY, m_folder / "bin" / "quendix");
-        TempFolder::WriteAll(IniPath(), ini);
-    }
-
-    fs::path IniPath() const { return m_folder / "INI" / "Quendix.ini"; }
-    std::string Ini() const { return TempFolder::ReadAll(IniPath()); }
-    fs::path LogPath() const { return m_folder / "bin" / "DATA" / "QuendixLog.txt"; }
-    std::string Log() const { return TempFolder::ReadAll(LogPath()); }
-
-    // Started from another folder, so that nothing is found through the current folder.
-    void Start() {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        m_process.setProcessEnvironment(environment);
-        m_process.setWorkingDirectory(QString::fromStdString(fs::temp_directory_path().string()));
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(QString::fromStdString((m_folder / "bin" / "quendix").string()), {});
-        ASSERT_TRUE(m_process.waitForStarted());
-    }
-
-    // SIGTERM, then the normal exit.
-    void Terminate() {
-        m_process.terminate();
-        ASSERT_TRUE(m_process.waitForFinished(EXIT_WAIT_MS));
-        EXPECT_EQ(m_process.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(m_process.exitCode(), 0);
-    }
-
-private:
-    TempFolder m_folder;
-    QProcess m_process;
-};
 
 TEST(EndToEnd, InterrogatesLogsRepliesAndSavesOnTermination) {
     PtyFarEnd unit;

@@ -5,9 +5,9 @@
 #include "tests/link/PortMap.h"
 #include "tests/link/RecordingTarget.h"
 #include "tests/link/WaitUntil.h"
+#include "tests/support/ProcessFacts.h"
 
 #include <QProcess>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -51,19 +51,7 @@ public:
             return -1;
         return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
     }
-    // Seconds of CPU the process has used.
-    double CpuSeconds() const {
-        std::ifstream stat("/proc/" + std::to_string(Pid()) + "/stat");
-        std::string line;
-        std::getline(stat, line);
-        std::istringstream fields(line.substr(line.rfind(')') + 2));
-        std::string field;
-        long ticks = 0;
-        for (int i = 3; i <= 15 && fields >> field; ++i)
-            if (i == 14 || i == 15)
-                ticks += std::stol(field);
-        return static_cast<double>(ticks) / static_cast<double>(sysconf(_SC_CLK_TCK));
-    }
+    double CpuSeconds() const { return ProcessFacts::CpuSeconds(static_cast<pid_t>(Pid())); }
 
 private:
     QProcess m_process;

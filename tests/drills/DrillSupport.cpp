@@ -1,0 +1,39 @@
+#include "tests/drills/DrillSupport.h"
+
+#include "tests/link/WaitUntil.h"
+#include "tests/support/ProcessFacts.h"
+
+#include <csignal>
+
+using namespace std::chrono_literals;
+
+bool WaitUntilItCatchesSigterm(const Installation& installation) {
+    const auto pid = static_cast<pid_t>(installation.Pid());
+    // The launcher of private mounts runs first under the same process id.
+    return WaitUntil(
+        [&] {
+            return ProcessFacts::Command(pid) == "quendix" &&
+                   ProcessFacts::CatchesSignal(pid, SIGTERM);
+        },
+        10s);
+}
+
+double CpuShareOver(const Installation& installation, std::chrono::milliseconds interval) {
+    const auto pid = static_cast<pid_t>(installation.Pid());
+    const double before = ProcessFacts::CpuSeconds(pid);
+    QTest::qWait(static_cast<int>(interval.count()));
+    const double used = ProcessFacts::CpuSeconds(pid) - before;
+    return used / std::chrono::duration<double>(interval).count();
+}
+
+std::vector<std::string> WholeLines(const std::string& log, std::string& tail) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end = log.find("\r\n"); end != std::string::npos;
+         end = log.find("\r\n", start)) {
+        lines.push_back(log.substr(start, end - start));
+        start = end + 2;
+    }
+    tail = log.substr(start);
+    return lines;
+}

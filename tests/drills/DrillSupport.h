@@ -1,0 +1,20 @@
+#pragma once
+// Observations of the running program from outside, shared by the drills.
+
+#include "tests/e2e/Installation.h"
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+// Waits until the program runs and catches SIGTERM: from then on a termination signal closes
+// it the normal way, whatever start-up step it is in.
+bool WaitUntilItCatchesSigterm(const Installation& installation);
+
+// The share of one core the program used over the interval (0.25 is a quarter), with the test's
+// event loop running meanwhile.
+double CpuShareOver(const Installation& installation, std::chrono::milliseconds interval);
+
+// The lines of a log up to its last CR LF, without their line ends; a tail after the last
+// CR LF (half a line) is returned in tail.
+std::vector<std::string> WholeLines(const std::string& log, std::string& tail);

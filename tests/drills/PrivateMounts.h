@@ -1,0 +1,24 @@
+#pragma once
+// Starts a program in a mount namespace of its own, through unshare(1), where the machine's
+// serial devices lead to /dev/null (a program on default settings opens COM1, which is the
+// machine's first UART) and, when asked, one folder is read-only. A read-only mount is the
+// one way to deny a privileged user a folder: root passes over permission bits. Needs the
+// privilege to make mounts; nothing outside the program's namespace is changed.
+
+#include <QStringList>
+#include <filesystem>
+#include <string>
+
+class PrivateMounts {
+public:
+    PrivateMounts() = default;
+    explicit PrivateMounts(std::filesystem::path readOnlyFolder);
+
+    // The launcher for Installation::Start: it runs the program given as its last argument.
+    QStringList Launcher() const;
+    // Empty when the namespace can be made here; otherwise why not.
+    std::string WhyUnavailable() const;
+
+private:
+    std::filesystem::path m_readOnlyFolder;
+};

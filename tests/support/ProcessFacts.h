@@ -1,0 +1,52 @@
+#pragma once
+// What /proc tells about another running process: its CPU time, its name, the signals it
+// catches. Zero or empty when the process is gone.
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/types.h>
+#include <unistd.h>
+
+namespace ProcessFacts {
+
+inline std::string ProcFile(pid_t pid, const char* name) {
+    return "/proc/" + std::to_string(pid) + "/" + name;
+}
+
+// Seconds of CPU used in user and kernel mode together.
+inline double CpuSeconds(pid_t pid) {
+    std::ifstream in(ProcFile(pid, "stat"));
+    std::string line;
+    std::getline(in, line);
+    const std::size_t afterName = line.rfind(')');
+    if (afterName == std::string::npos)
+        return 0.0;
+    // Fields 14 and 15 (utime, stime) counted from the pid; the name may hold blanks.
+    std::istringstream fields(line.substr(afterName + 2));
+    std::string field;
+    long ticks = 0;
+    for (int i = 3; i <= 15 && fields >> field; ++i)
+        if (i == 14 || i == 15)
+            ticks += std::stol(field);
+    return static_cast<double>(ticks) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+// The executable's name as the kernel keeps it (at most 15 characters).
+inline std::string Command(pid_t pid) {
+    std::ifstream in(ProcFile(pid, "comm"));
+    std::string name;
+    std::getline(in, name);
+    return name;
+}
+
+// True once the process has installed a handler for the signal.
+inline bool CatchesSignal(pid_t pid, int signal) {
+    std::ifstream in(ProcFile(pid, "status"));
+    for (std::string line; std::getline(in, line);)
+        if (line.starts_with("SigCgt:"))
+            return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1u;
+    return false;
+}
+
+} // namespace ProcessFacts

@@ -7,8 +7,8 @@
 
 using namespace std::chrono_literals;
 
-bool WaitUntilItCatchesSigterm(const Installation& installation) {
-    const auto pid = static_cast<pid_t>(installation.Pid());
+bool WaitUntilItCatchesSigterm(const ProgramProcess& program) {
+    const auto pid = static_cast<pid_t>(program.Pid());
     // The launcher of private mounts runs first under the same process id.
     return WaitUntil(
         [&] {
@@ -18,8 +18,8 @@ bool WaitUntilItCatchesSigterm(const Installation& installation) {
         10s);
 }
 
-double CpuShareOver(const Installation& installation, std::chrono::milliseconds interval) {
-    const auto pid = static_cast<pid_t>(installation.Pid());
+double CpuShareOver(const ProgramProcess& program, std::chrono::milliseconds interval) {
+    const auto pid = static_cast<pid_t>(program.Pid());
     const double before = ProcessFacts::CpuSeconds(pid);
     QTest::qWait(static_cast<int>(interval.count()));
     const double used = ProcessFacts::CpuSeconds(pid) - before;

@@ -1,7 +1,7 @@
 #pragma once
 // Observations of the running program from outside, shared by the drills.
 
-#include "tests/e2e/Installation.h"
+#include "tests/e2e/ProgramProcess.h"
 
 #include <chrono>
 #include <string>
@@ -9,11 +9,11 @@
 
 // Waits until the program runs and catches SIGTERM: from then on a termination signal closes
 // it the normal way, whatever start-up step it is in.
-bool WaitUntilItCatchesSigterm(const Installation& installation);
+bool WaitUntilItCatchesSigterm(const ProgramProcess& program);
 
 // The share of one core the program used over the interval (0.25 is a quarter), with the test's
 // event loop running meanwhile.
-double CpuShareOver(const Installation& installation, std::chrono::milliseconds interval);
+double CpuShareOver(const ProgramProcess& program, std::chrono::milliseconds interval);
 
 // The lines of a log up to its last CR LF, without their line ends; a tail after the last
 // CR LF (half a line) is returned in tail.

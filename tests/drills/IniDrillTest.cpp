@@ -77,7 +77,7 @@ TEST_P(IniDrill, StartsWithWhatItCouldReadAndLosesNothingOnSave) {
         fs::remove_all(installation.IniPath().parent_path());
 
     installation.Start(PrivateMounts().Launcher());
-    ASSERT_TRUE(WaitUntilItCatchesSigterm(installation));
+    ASSERT_TRUE(WaitUntilItCatchesSigterm(installation.Program()));
     if (!drill.interrogation.empty()) {
         EXPECT_EQ(unit.Read(drill.interrogation.size(), 10s), drill.interrogation);
     }

@@ -1,12 +1,14 @@
 #pragma once
 // What /proc tells about another running process: its CPU time, its name, the signals it
-// catches. Zero or empty when the process is gone.
+// catches, the files it holds open. Zero or empty when the process is gone.
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <sys/types.h>
 #include <unistd.h>
+#include <vector>
 
 namespace ProcessFacts {
 
@@ -47,6 +49,18 @@ inline bool CatchesSignal(pid_t pid, int signal) {
         if (line.starts_with("SigCgt:"))
             return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1u;
     return false;
+}
+
+// The paths of the files the process holds open.
+inline std::vector<std::filesystem::path> OpenFiles(pid_t pid) {
+    std::vector<std::filesystem::path> files;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(ProcFile(pid, "fd"), error)) {
+        const std::filesystem::path target = std::filesystem::read_symlink(entry.path(), error);
+        if (!error)
+            files.push_back(target);
+    }
+    return files;
 }
 
 } // namespace ProcessFacts

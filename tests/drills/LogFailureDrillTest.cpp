@@ -1,0 +1,116 @@
+// The log cannot be opened: its DATA folder is missing or read-only, or a second copy of the
+// program holds it. The failure box comes before the window and holds the start-up; offscreen
+// nobody can answer it, so the drill answers it with SIGTERM, which closes it first. The program
+// then finishes its start-up and closes the normal way: no log written, the log it could not
+// open as it was, the INI file saved. A first copy holding the log logs on meanwhile.
+#include "platform/profile/CPrivateProfile.h"
+#include "tests/drills/DrillSupport.h"
+#include "tests/drills/PrivateMounts.h"
+#include "tests/e2e/Installation.h"
+#include "tests/link/PtyFarEnd.h"
+#include "tests/link/WaitUntil.h"
+#include "tests/support/ProcessFacts.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+// Longer than the interrogation period: a start-up that went on would have interrogated.
+constexpr auto HOLD = 1500ms;
+constexpr double IDLE_CPU_SHARE = 0.1;
+constexpr auto INTERROGATION_WAIT = 10s;
+const std::string INTERROGATION = "$10%\n";
+
+bool HoldsOpen(const ProgramProcess& program, const fs::path& file) {
+    const std::vector<fs::path> open = ProcessFacts::OpenFiles(static_cast<pid_t>(program.Pid()));
+    return std::find(open.begin(), open.end(), file) != open.end();
+}
+
+// The start-up held by the failure box: idle, running, without the log.
+void ExpectHeldByTheFailureBox(const ProgramProcess& program, const Installation& installation) {
+    EXPECT_LT(CpuShareOver(program, HOLD), IDLE_CPU_SHARE);
+    EXPECT_TRUE(program.IsRunning());
+    EXPECT_FALSE(HoldsOpen(program, installation.LogPath()));
+}
+
+// The frame saved its placement at its close, the document its settings after it.
+void ExpectSavedOnClose(const Installation& installation) {
+    CPrivateProfile ini(installation.IniPath());
+    EXPECT_NE(ini.GetProfileString("MainFrameState", "Settings", ""), "");
+    EXPECT_EQ(ini.GetProfileString("Settings", "LogFileName", ""), "QuendixLog.txt");
+}
+
+std::string UnitIni(const PtyFarEnd& unit) {
+    return "[Ports]\r\nCOM1=" + unit.SlavePath() + "\r\n[Settings]\r\nPeriod=1\r\n";
+}
+
+TEST(Drill, MissingDataFolderHoldsTheStartUpUntilTheBoxIsAnswered) {
+    PtyFarEnd unit;
+    Installation installation(UnitIni(unit));
+    fs::remove_all(installation.DataFolder());
+
+    installation.Start();
+    ASSERT_TRUE(WaitUntilItCatchesSigterm(installation.Program()));
+    ExpectHeldByTheFailureBox(installation.Program(), installation);
+    EXPECT_EQ(unit.Read(1, 0ms), "") << "interrogated before the box was answered";
+    installation.Terminate();
+
+    EXPECT_FALSE(fs::exists(installation.DataFolder()));
+    ExpectSavedOnClose(installation);
+}
+
+TEST(Drill, ReadOnlyDataFolderLeavesTheLogAsItWas) {
+    PtyFarEnd unit;
+    Installation installation(UnitIni(unit));
+    const PrivateMounts readOnlyData(installation.DataFolder());
+    const std::string why = readOnlyData.WhyUnavailable();
+    if (!why.empty())
+        GTEST_SKIP() << "Root writes into any folder whatever its mode; " << why;
+    const std::string log =
+        "06/12/26,10:00:00,Tpdr:10,Rng:1.000ms,Offset:0.000ms,TelGrm:$1.5 ^^^^\r\n";
+    TempFolder::WriteAll(installation.LogPath(), log);
+
+    installation.Start(readOnlyData.Launcher());
+    ASSERT_TRUE(WaitUntilItCatchesSigterm(installation.Program()));
+    ExpectHeldByTheFailureBox(installation.Program(), installation);
+    installation.Terminate();
+
+    EXPECT_EQ(installation.Log(), log);
+    ExpectSavedOnClose(installation);
+}
+
+// One exchange with the first copy, which logs it.
+void Exchange(PtyFarEnd& unit, const Installation& installation, const std::string& telegram) {
+    ASSERT_EQ(unit.Read(INTERROGATION.size(), INTERROGATION_WAIT), INTERROGATION);
+    const std::size_t logged = installation.Log().size();
+    ASSERT_TRUE(unit.Write(telegram + "\r\n"));
+    ASSERT_TRUE(WaitUntil([&] { return installation.Log().size() > logged; }));
+}
+
+TEST(Drill, SecondCopyGetsNoLogWhileTheFirstLogsOn) {
+    PtyFarEnd unit;
+    Installation installation(UnitIni(unit));
+    installation.Start();
+    Exchange(unit, installation, "$100.0 ^^^^");
+
+    ProgramProcess second;
+    second.Start(installation.ProgramPath());
+    ASSERT_TRUE(WaitUntilItCatchesSigterm(second));
+    Exchange(unit, installation, "$200.0 <<--");
+    ExpectHeldByTheFailureBox(second, installation);
+    second.Terminate();
+    ExpectSavedOnClose(installation);
+
+    Exchange(unit, installation, "$300.0 -->>");
+    installation.Terminate();
+    const std::string log = installation.Log();
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 3) << log;
+    EXPECT_NE(log.find("TelGrm:$100.0 ^^^^\r\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("TelGrm:$200.0 <<--\r\n"), std::string::npos) << log;
+    EXPECT_TRUE(log.ends_with("TelGrm:$300.0 -->>\r\n")) << log;
+}
+
+} // namespace

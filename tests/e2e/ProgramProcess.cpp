@@ -1,0 +1,38 @@
+#include "tests/e2e/ProgramProcess.h"
+
+#include <QProcessEnvironment>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int EXIT_WAIT_MS = 10000;
+
+} // namespace
+
+void ProgramProcess::Start(const std::filesystem::path& program, const QStringList& launcher) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    m_process.setProcessEnvironment(environment);
+    m_process.setWorkingDirectory(
+        QString::fromStdString(std::filesystem::temp_directory_path().string()));
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    const QString path = QString::fromStdString(program.string());
+    if (launcher.isEmpty())
+        m_process.start(path, {});
+    else
+        m_process.start(launcher.front(), launcher.mid(1) << path);
+    ASSERT_TRUE(m_process.waitForStarted());
+}
+
+void ProgramProcess::Terminate() {
+    m_process.terminate();
+    ASSERT_TRUE(m_process.waitForFinished(EXIT_WAIT_MS));
+    EXPECT_EQ(m_process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(m_process.exitCode(), 0);
+}
+
+void ProgramProcess::Kill() {
+    m_process.kill();
+    ASSERT_TRUE(m_process.waitForFinished(EXIT_WAIT_MS));
+    EXPECT_EQ(m_process.exitStatus(), QProcess::CrashExit);
+}

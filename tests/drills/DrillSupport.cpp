@@ -3,9 +3,18 @@
 #include "tests/link/WaitUntil.h"
 #include "tests/support/ProcessFacts.h"
 
+#include <algorithm>
 #include <csignal>
+#include <gtest/gtest.h>
 
 using namespace std::chrono_literals;
+
+namespace {
+
+constexpr auto INTERROGATION_WAIT = 10s;
+const std::string INTERROGATION = "$10%\n";
+
+} // namespace
 
 bool WaitUntilItCatchesSigterm(const ProgramProcess& program) {
     const auto pid = static_cast<pid_t>(program.Pid());
@@ -36,4 +45,16 @@ std::vector<std::string> WholeLines(const std::string& log, std::string& tail) {
     }
     tail = log.substr(start);
     return lines;
+}
+
+bool HoldsOpen(const ProgramProcess& program, const std::filesystem::path& file) {
+    const auto open = ProcessFacts::OpenFiles(static_cast<pid_t>(program.Pid()));
+    return std::find(open.begin(), open.end(), file) != open.end();
+}
+
+void Exchange(PtyFarEnd& unit, const Installation& installation, const std::string& telegram) {
+    ASSERT_EQ(unit.Read(INTERROGATION.size(), INTERROGATION_WAIT), INTERROGATION);
+    const std::size_t logged = installation.Log().size();
+    ASSERT_TRUE(unit.Write(telegram + "\r\n"));
+    ASSERT_TRUE(WaitUntil([&] { return installation.Log().size() > logged; }));
 }

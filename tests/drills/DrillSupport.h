@@ -1,9 +1,12 @@
 #pragma once
 // Observations of the running program from outside, shared by the drills.
 
+#include "tests/e2e/Installation.h"
 #include "tests/e2e/ProgramProcess.h"
+#include "tests/link/PtyFarEnd.h"
 
 #include <chrono>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -18,3 +21,9 @@ double CpuShareOver(const ProgramProcess& program, std::chrono::milliseconds int
 // The lines of a log up to its last CR LF, without their line ends; a tail after the last
 // CR LF (half a line) is returned in tail.
 std::vector<std::string> WholeLines(const std::string& log, std::string& tail);
+
+// Whether the program holds the file open.
+bool HoldsOpen(const ProgramProcess& program, const std::filesystem::path& file);
+
+// One interrogation from the installation's program, answered with the telegram, which it logs.
+void Exchange(PtyFarEnd& unit, const Installation& installation, const std::string& telegram);

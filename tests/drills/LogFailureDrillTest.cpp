@@ -8,8 +8,6 @@
 #include "tests/drills/PrivateMounts.h"
 #include "tests/e2e/Installation.h"
 #include "tests/link/PtyFarEnd.h"
-#include "tests/link/WaitUntil.h"
-#include "tests/support/ProcessFacts.h"
 
 #include <gtest/gtest.h>
 
@@ -21,13 +19,6 @@ namespace fs = std::filesystem;
 // Longer than the interrogation period: a start-up that went on would have interrogated.
 constexpr auto HOLD = 1500ms;
 constexpr double IDLE_CPU_SHARE = 0.1;
-constexpr auto INTERROGATION_WAIT = 10s;
-const std::string INTERROGATION = "$10%\n";
-
-bool HoldsOpen(const ProgramProcess& program, const fs::path& file) {
-    const std::vector<fs::path> open = ProcessFacts::OpenFiles(static_cast<pid_t>(program.Pid()));
-    return std::find(open.begin(), open.end(), file) != open.end();
-}
 
 // The start-up held by the failure box: idle, running, without the log.
 void ExpectHeldByTheFailureBox(const ProgramProcess& program, const Installation& installation) {
@@ -80,14 +71,6 @@ TEST(Drill, ReadOnlyDataFolderLeavesTheLogAsItWas) {
 
     EXPECT_EQ(installation.Log(), log);
     ExpectSavedOnClose(installation);
-}
-
-// One exchange with the first copy, which logs it.
-void Exchange(PtyFarEnd& unit, const Installation& installation, const std::string& telegram) {
-    ASSERT_EQ(unit.Read(INTERROGATION.size(), INTERROGATION_WAIT), INTERROGATION);
-    const std::size_t logged = installation.Log().size();
-    ASSERT_TRUE(unit.Write(telegram + "\r\n"));
-    ASSERT_TRUE(WaitUntil([&] { return installation.Log().size() > logged; }));
 }
 
 TEST(Drill, SecondCopyGetsNoLogWhileTheFirstLogsOn) {

@@ -18,7 +18,8 @@ int RemainingMs(Clock::time_point end) {
 } // namespace
 
 PtyFarEnd::PtyFarEnd() {
-    m_master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    // Not inherited by a program the test starts: its copy would keep the line up after HangUp.
+    m_master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (m_master < 0 || grantpt(m_master) != 0 || unlockpt(m_master) != 0)
         throw std::runtime_error("no pseudo-terminal");
     m_strSlave = ptsname(m_master);

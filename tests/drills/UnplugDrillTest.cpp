@@ -1,0 +1,51 @@
+// The unit unplugged while the display runs (the far end of its pseudo-terminal hangs up), then
+// plugged in again as a new pseudo-terminal under the same name: while it is gone the display
+// lets go of the port and spends no CPU on it; then it finds the new one at its next ticks,
+// interrogates it and logs its replies.
+#include "tests/drills/DrillSupport.h"
+#include "tests/link/WaitUntil.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+// Two interrogation periods: two attempts to reconnect.
+constexpr auto UNPLUGGED = 2000ms;
+constexpr double IDLE_CPU_SHARE = 0.1;
+
+// The same name for whichever pseudo-terminal is the unit now, as a by-id name stays.
+void PlugIn(const PtyFarEnd& unit, const fs::path& name) {
+    const fs::path fresh = name.string() + ".new";
+    fs::create_symlink(unit.SlavePath(), fresh);
+    fs::rename(fresh, name);
+}
+
+TEST(Drill, UnpluggedUnitCostsNoCpuAndIsFoundAgainWhenPluggedBackIn) {
+    TempFolder devices;
+    const fs::path name = devices / "ttyUnit";
+    auto unit = std::make_unique<PtyFarEnd>();
+    PlugIn(*unit, name);
+    Installation installation("[Ports]\r\nCOM1=" + name.string() +
+                              "\r\n[Settings]\r\nPeriod=1\r\n");
+    installation.Start();
+    Exchange(*unit, installation, "$100.0 ^^^^");
+
+    const fs::path unplugged = unit->SlavePath();
+    unit.reset();
+    EXPECT_TRUE(WaitUntil([&] { return !HoldsOpen(installation.Program(), unplugged); }));
+    EXPECT_LT(CpuShareOver(installation.Program(), UNPLUGGED), IDLE_CPU_SHARE);
+    EXPECT_TRUE(installation.Program().IsRunning());
+
+    unit = std::make_unique<PtyFarEnd>();
+    PlugIn(*unit, name);
+    Exchange(*unit, installation, "$200.0 <<--");
+    installation.Terminate();
+    const std::string log = installation.Log();
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 2) << log;
+    EXPECT_TRUE(log.ends_with("TelGrm:$200.0 <<--\r\n")) << log;
+}
+
+} // namespace

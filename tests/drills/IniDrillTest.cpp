@@ -38,6 +38,11 @@ struct IniCase {
     Settings saved;
 };
 
+// Named in the test list, not dumped as bytes.
+void PrintTo(const IniCase& drill, std::ostream* out) {
+    *out << drill.name;
+}
+
 std::string BinaryJunk() {
     std::mt19937 random(2026);
     std::string junk(64 * 1024, '\0');

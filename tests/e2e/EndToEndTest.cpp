@@ -1,11 +1,11 @@
 // The real program, offscreen, in a scratch installation folder, talking to a unit on a
 // pseudo-terminal: what goes out on the wire, what lands in the log, and what the INI file
 // holds after a termination signal.
+#include "tests/e2e/ProgramProcess.h"
 #include "tests/link/PtyFarEnd.h"
 #include "tests/support/TempFolder.h"
 
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QTest>
 #include <algorithm>
 #include <chrono>
@@ -36,40 +36,23 @@ public:
         TempFolder::WriteAll(IniPath(), ini);
     }
 
+    ProgramProcess& Program() { return m_program; }
+
     fs::path IniPath() const { return m_folder / "INI" / "Quendix.ini"; }
     std::string Ini() const { return TempFolder::ReadAll(IniPath()); }
     fs::path LogPath() const { return m_folder / "bin" / "DATA" / "QuendixLog.txt"; }
     std::string Log() const { return TempFolder::ReadAll(LogPath()); }
 
-    // Started from another folder, so that nothing is found through the current folder.
-    void Start() {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        m_process.setProcessEnvironment(environment);
-        m_process.setWorkingDirectory(QString::fromStdString(fs::temp_directory_path().string()));
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(QString::fromStdString((m_folder / "bin" / "quendix").string()), {});
-        ASSERT_TRUE(m_process.waitForStarted());
-    }
-
-    // SIGTERM, then the normal exit.
-    void Terminate() {
-        m_process.terminate();
-        ASSERT_TRUE(m_process.waitForFinished(EXIT_WAIT_MS));
-        EXPECT_EQ(m_process.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(m_process.exitCode(), 0);
-    }
-
 private:
     TempFolder m_folder;
-    QProcess m_process;
+    ProgramProcess m_program{m_folder / "bin" / "quendix"};
 };
 
 TEST(EndToEnd, InterrogatesLogsRepliesAndSavesOnTermination) {
     PtyFarEnd unit;
     Installation installation("[Ports]\r\nCOM1=" + unit.SlavePath() +
                               "\r\n[Settings]\r\nPeriod=1\r\n");
-    installation.Start();
+    installation.Program().Start();
 
     // Each interrogation is "$10%" and a line feed.
     EXPECT_EQ(unit.Read(5, INTERROGATION_WAIT), "$10%\n");
@@ -77,7 +60,7 @@ TEST(EndToEnd, InterrogatesLogsRepliesAndSavesOnTermination) {
     EXPECT_EQ(unit.Read(5, INTERROGATION_WAIT), "$10%\n");
     unit.Write("$-NO REPLY-\r\n");
     EXPECT_EQ(unit.Read(5, INTERROGATION_WAIT), "$10%\n");
-    installation.Terminate();
+    installation.Program().Terminate();
 
     const std::string stamp = R"(\d\d/\d\d/\d\d,\d\d:\d\d:\d\d)";
     EXPECT_TRUE(std::regex_match(
@@ -135,10 +118,10 @@ TEST(EndToEnd, LogsEveryReplyOfTheSimulator) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return fs::exists(link); }, EXIT_WAIT_MS));
 
     Installation installation("[Ports]\r\nCOM1=" + link + "\r\n[Settings]\r\nPeriod=1\r\n");
-    installation.Start();
+    installation.Program().Start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return LoggedTelegrams(installation.Log()).size() >= 3; },
                                 EXIT_WAIT_MS));
-    installation.Terminate();
+    installation.Program().Terminate();
     simulator.terminate();
     ASSERT_TRUE(simulator.waitForFinished(EXIT_WAIT_MS));
 

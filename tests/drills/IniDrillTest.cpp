@@ -81,12 +81,12 @@ TEST_P(IniDrill, StartsWithWhatItCouldReadAndLosesNothingOnSave) {
     if (drill.lay == Lay::FOLDER_MISSING)
         fs::remove_all(installation.IniPath().parent_path());
 
-    installation.Start(PrivateMounts().Launcher());
+    installation.Program().Start(PrivateMounts().Launcher());
     ASSERT_TRUE(WaitUntilItCatchesSigterm(installation.Program()));
     if (!drill.interrogation.empty()) {
         EXPECT_EQ(unit.Read(drill.interrogation.size(), 10s), drill.interrogation);
     }
-    installation.Terminate();
+    installation.Program().Terminate();
 
     if (drill.lay == Lay::FOLDER_MISSING) {
         EXPECT_FALSE(fs::exists(installation.IniPath().parent_path()));

@@ -72,11 +72,11 @@ TEST(Drill, KilledDuringAFloodLeavesOnlyWholeLogLinesAndAnUntouchedIniFile) {
     // died with the process.
     for (int kill = 0; kill < KILLS; ++kill) {
         const std::size_t linesBefore = WholeLineCount(installation);
-        installation.Start();
+        installation.Program().Start();
         ASSERT_TRUE(WaitUntil(
             [&] { return WholeLineCount(installation) >= linesBefore + LINES_PER_RUN; }, 20s));
         const std::string beforeKill = WholeLinesOf(installation.Log());
-        installation.Kill();
+        installation.Program().Kill();
         EXPECT_TRUE(installation.Log().starts_with(beforeKill));
         ExpectOnlyWholeLogLines(installation.Log());
         EXPECT_EQ(installation.Ini(), ini);

@@ -43,11 +43,11 @@ TEST(Drill, MissingDataFolderHoldsTheStartUpUntilTheBoxIsAnswered) {
     Installation installation(UnitIni(unit));
     fs::remove_all(installation.DataFolder());
 
-    installation.Start();
+    installation.Program().Start();
     ASSERT_TRUE(WaitUntilItCatchesSigterm(installation.Program()));
     ExpectHeldByTheFailureBox(installation.Program(), installation);
     EXPECT_EQ(unit.Read(1, 0ms), "") << "interrogated before the box was answered";
-    installation.Terminate();
+    installation.Program().Terminate();
 
     EXPECT_FALSE(fs::exists(installation.DataFolder()));
     ExpectSavedOnClose(installation);
@@ -64,10 +64,10 @@ TEST(Drill, ReadOnlyDataFolderLeavesTheLogAsItWas) {
         "06/12/26,10:00:00,Tpdr:10,Rng:1.000ms,Offset:0.000ms,TelGrm:$1.5 ^^^^\r\n";
     TempFolder::WriteAll(installation.LogPath(), log);
 
-    installation.Start(readOnlyData.Launcher());
+    installation.Program().Start(readOnlyData.Launcher());
     ASSERT_TRUE(WaitUntilItCatchesSigterm(installation.Program()));
     ExpectHeldByTheFailureBox(installation.Program(), installation);
-    installation.Terminate();
+    installation.Program().Terminate();
 
     EXPECT_EQ(installation.Log(), log);
     ExpectSavedOnClose(installation);
@@ -76,11 +76,11 @@ TEST(Drill, ReadOnlyDataFolderLeavesTheLogAsItWas) {
 TEST(Drill, SecondCopyGetsNoLogWhileTheFirstLogsOn) {
     PtyFarEnd unit;
     Installation installation(UnitIni(unit));
-    installation.Start();
+    installation.Program().Start();
     Exchange(unit, installation, "$100.0 ^^^^");
 
-    ProgramProcess second;
-    second.Start(installation.ProgramPath());
+    ProgramProcess second(installation.ProgramPath());
+    second.Start();
     ASSERT_TRUE(WaitUntilItCatchesSigterm(second));
     Exchange(unit, installation, "$200.0 <<--");
     ExpectHeldByTheFailureBox(second, installation);
@@ -88,7 +88,7 @@ TEST(Drill, SecondCopyGetsNoLogWhileTheFirstLogsOn) {
     ExpectSavedOnClose(installation);
 
     Exchange(unit, installation, "$300.0 -->>");
-    installation.Terminate();
+    installation.Program().Terminate();
     const std::string log = installation.Log();
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 3) << log;
     EXPECT_NE(log.find("TelGrm:$100.0 ^^^^\r\n"), std::string::npos) << log;

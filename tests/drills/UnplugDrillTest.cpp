@@ -30,7 +30,7 @@ TEST(Drill, UnpluggedUnitCostsNoCpuAndIsFoundAgainWhenPluggedBackIn) {
     PlugIn(*unit, name);
     Installation installation("[Ports]\r\nCOM1=" + name.string() +
                               "\r\n[Settings]\r\nPeriod=1\r\n");
-    installation.Start();
+    installation.Program().Start();
     Exchange(*unit, installation, "$100.0 ^^^^");
 
     const fs::path unplugged = unit->SlavePath();
@@ -42,7 +42,7 @@ TEST(Drill, UnpluggedUnitCostsNoCpuAndIsFoundAgainWhenPluggedBackIn) {
     unit = std::make_unique<PtyFarEnd>();
     PlugIn(*unit, name);
     Exchange(*unit, installation, "$200.0 <<--");
-    installation.Terminate();
+    installation.Program().Terminate();
     const std::string log = installation.Log();
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 2) << log;
     EXPECT_TRUE(log.ends_with("TelGrm:$200.0 <<--\r\n")) << log;

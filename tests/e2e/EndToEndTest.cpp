@@ -29,7 +29,7 @@ TEST(EndToEnd, InterrogatesLogsRepliesAndSavesOnTermination) {
     PtyFarEnd unit;
     Installation installation("[Ports]\r\nCOM1=" + unit.SlavePath() +
                               "\r\n[Settings]\r\nPeriod=1\r\n");
-    installation.Start();
+    installation.Program().Start();
 
     // Each interrogation is "$10%" and a line feed.
     EXPECT_EQ(unit.Read(5, INTERROGATION_WAIT), "$10%\n");
@@ -37,7 +37,7 @@ TEST(EndToEnd, InterrogatesLogsRepliesAndSavesOnTermination) {
     EXPECT_EQ(unit.Read(5, INTERROGATION_WAIT), "$10%\n");
     unit.Write("$-NO REPLY-\r\n");
     EXPECT_EQ(unit.Read(5, INTERROGATION_WAIT), "$10%\n");
-    installation.Terminate();
+    installation.Program().Terminate();
 
     const std::string stamp = R"(\d\d/\d\d/\d\d,\d\d:\d\d:\d\d)";
     EXPECT_TRUE(std::regex_match(
@@ -95,10 +95,10 @@ TEST(EndToEnd, LogsEveryReplyOfTheSimulator) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return fs::exists(link); }, EXIT_WAIT_MS));
 
     Installation installation("[Ports]\r\nCOM1=" + link + "\r\n[Settings]\r\nPeriod=1\r\n");
-    installation.Start();
+    installation.Program().Start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return LoggedTelegrams(installation.Log()).size() >= 3; },
                                 EXIT_WAIT_MS));
-    installation.Terminate();
+    installation.Program().Terminate();
     simulator.terminate();
     ASSERT_TRUE(simulator.waitForFinished(EXIT_WAIT_MS));
 

@@ -19,13 +19,11 @@ public:
     std::filesystem::path LogPath() const { return DataFolder() / "QuendixLog.txt"; }
     std::string Log() const { return TempFolder::ReadAll(LogPath()); }
 
-    // The installation's own copy of the program; see ProgramProcess.
-    void Start(const QStringList& launcher = {}) { m_program.Start(ProgramPath(), launcher); }
-    void Terminate() { m_program.Terminate(); }
-    void Kill() { m_program.Kill(); }
+    // The installation's own copy of the program.
+    ProgramProcess& Program() { return m_program; }
     const ProgramProcess& Program() const { return m_program; }
 
 private:
     TempFolder m_folder;
-    ProgramProcess m_program;
+    ProgramProcess m_program{ProgramPath()};
 };

@@ -2,6 +2,7 @@
 
 #include <QProcessEnvironment>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -9,18 +10,20 @@ constexpr int EXIT_WAIT_MS = 10000;
 
 } // namespace
 
-void ProgramProcess::Start(const std::filesystem::path& program, const QStringList& launcher) {
+ProgramProcess::ProgramProcess(std::filesystem::path binary) : m_binary(std::move(binary)) {}
+
+void ProgramProcess::Start(const QStringList& launcher) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     m_process.setProcessEnvironment(environment);
     m_process.setWorkingDirectory(
         QString::fromStdString(std::filesystem::temp_directory_path().string()));
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    const QString path = QString::fromStdString(program.string());
+    const QString binary = QString::fromStdString(m_binary.string());
     if (launcher.isEmpty())
-        m_process.start(path, {});
+        m_process.start(binary, {});
     else
-        m_process.start(launcher.front(), launcher.mid(1) << path);
+        m_process.start(launcher.front(), launcher.mid(1) << binary);
     ASSERT_TRUE(m_process.waitForStarted());
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// One running copy of the real program, offscreen, started from the temporary folder so that
-// nothing is found through the current folder.
+// The real program run as an operator would: offscreen, started from an unrelated folder so that
+// nothing is found through the current folder, and ended by a termination signal, or killed.
 
 #include <QProcess>
 #include <QStringList>
@@ -8,9 +8,11 @@
 
 class ProgramProcess {
 public:
+    explicit ProgramProcess(std::filesystem::path binary);
+
     // Runs the program, or, when a launcher is given, the launcher with the program's path as
     // its last argument (the launcher then executes the program in its own place).
-    void Start(const std::filesystem::path& program, const QStringList& launcher = {});
+    void Start(const QStringList& launcher = {});
     // SIGTERM, then the normal exit.
     void Terminate();
     // SIGKILL: no chance to save or close anything.
@@ -20,5 +22,6 @@ public:
     bool IsRunning() const { return m_process.state() != QProcess::NotRunning; }
 
 private:
+    std::filesystem::path m_binary;
     QProcess m_process;
 };

@@ -2,7 +2,6 @@
 // Observations of the running program from outside, shared by the drills.
 
 #include "tests/e2e/Installation.h"
-#include "tests/e2e/ProgramProcess.h"
 #include "tests/link/PtyFarEnd.h"
 
 #include <chrono>

@@ -9,11 +9,13 @@
 #include "platform/comms/QMgr.h"
 #include "platform/comms/eCommProp.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <fuzzer/FuzzedDataProvider.h>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {

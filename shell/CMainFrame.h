@@ -1,0 +1,62 @@
+#pragma once
+// The program's one top-level window and the hub of the ranging cycle: it owns the
+// interrogation timer and the serial link, turns timer ticks and reply notifications into calls
+// of the document, and routes the menu commands.
+
+#include "core/IMainWindow.h"
+#include "link/CSerialLink.h"
+#include "platform/comms/IWindowTarget.h"
+
+#include <QMainWindow>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CQuendixDoc;
+class IShellApp;
+
+class CMainFrame : public QMainWindow, public IMainWindow, public IWindowTarget {
+    Q_OBJECT
+
+public:
+    explicit CMainFrame(IShellApp& app);
+
+    // The document the frame works for; null when there is none.
+    void SetActiveDocument(CQuendixDoc* pDocument) { m_pDocument = pDocument; }
+    CQuendixDoc* GetActiveDocument() const { return m_pDocument; }
+
+    // Re-arms the timer, shows the window as the show command says, connects the link.
+    void ActivateFrame(int nCmdShow);
+
+    // A command as the window system delivers it: the identifier in the low word, the
+    // notification code in the high word. True when a handler took it.
+    bool OnCommand(std::uint32_t wParam);
+
+    // The comms layer's notification, on the user-interface thread.
+    void OnWindowMessage(std::uint32_t message) override;
+
+    void SendToUnit(const std::string& text) override;
+    void RestartInterrogationTimer() override;
+    bool IsConnected() const override;
+    bool Connect() override;
+    void GetPortList(std::vector<std::string>& list) override;
+
+protected:
+    void timerEvent(QTimerEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateMenus();
+    QAction* AddCommand(QWidget* target, const QString& text, unsigned id);
+    void OnLinkReply();
+    bool RouteCommand(unsigned id);
+    void ShowAs(int nCmdShow);
+    static void MakeDeviceName(std::string& port);
+    static int ParseBaudRate(const std::string& text);
+
+    IShellApp& m_app;
+    CQuendixDoc* m_pDocument = nullptr;
+    // The Qt timer id of the interrogation timer; 0 while it is not armed.
+    int m_nInterrogateTimer = 0;
+    CSerialLink m_link;
+};

@@ -1,0 +1,205 @@
+#include "shell/CQuendixApp.h"
+
+#include "core/CQuendixDoc.h"
+#include "dialogs/CSettingsDlg.h"
+#include "display/CQuendixView.h"
+#include "platform/comms/PortNamespace.h"
+#include "platform/file/CFile.h"
+#include "platform/profile/CPrivateProfile.h"
+#include "platform/utility/PathFunctions.h"
+#include "shell/CAboutDlg.h"
+#include "shell/CMainFrame.h"
+#include "shell/ScreenFit.h"
+#include "shell/WindowPlacementText.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStringList>
+#include <chrono>
+#include <ctime>
+#include <utility>
+
+namespace {
+
+constexpr const char* PLACEMENT_SECTION = "MainFrameState";
+constexpr const char* PLACEMENT_KEY = "Settings";
+
+// "Description|pattern|..." as Qt's file dialog wants it: "Description (pattern)" entries.
+QString NameFilters(const std::string& filter) {
+    const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& description = parts[i];
+        filters << (description.contains(QLatin1Char('('))
+                        ? description
+                        : description + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')'));
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+QList<QRect> AvailableScreenAreas() {
+    QList<QRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        areas << screen->availableGeometry();
+    }
+    return areas;
+}
+
+} // namespace
+
+CQuendixApp::CQuendixApp(std::string parentPath) : m_strParentPath(std::move(parentPath)) {}
+
+// The frame and its view go before the document, whose destructor saves the settings.
+CQuendixApp::~CQuendixApp() {
+    m_pFrame.reset();
+    m_pDocument.reset();
+}
+
+bool CQuendixApp::InitInstance() {
+    SetProfilePath("..\\INI\\Quendix.ini");
+    if (!OnFileNew()) {
+        return false;
+    }
+    RestoreWindowPlacement();
+    return true;
+}
+
+void CQuendixApp::SetProfilePath(const std::string& relativePath) {
+    m_pProfile = std::make_shared<CPrivateProfile>(HostPath(m_strParentPath + relativePath));
+    ConfigurePortNamespace(m_pProfile);
+}
+
+// The first run creates the document, the frame and its view; every run re-initialises the
+// document and activates the frame.
+bool CQuendixApp::OnFileNew() {
+    if (!m_pDocument) {
+        m_pDocument = std::make_unique<CQuendixDoc>(*this);
+        m_pFrame = std::make_unique<CMainFrame>(*this);
+        m_pView = new CQuendixView(*m_pDocument, m_pFrame.get());
+        m_pFrame->setCentralWidget(m_pView);
+        m_pFrame->SetActiveDocument(m_pDocument.get());
+    }
+    if (!m_pDocument->OnNewDocument()) {
+        return false;
+    }
+    m_pFrame->ActivateFrame(std::exchange(m_nCmdShow, SW_DEFAULT_ACTIVATION));
+    return true;
+}
+
+void CQuendixApp::RestoreWindowPlacement() {
+    const WindowPlacement placement =
+        ParseWindowPlacement(GetProfile().GetProfileString(PLACEMENT_SECTION, PLACEMENT_KEY, ""));
+    Qt::WindowStates state = Qt::WindowNoState;
+    m_nCmdShow = SW_SHOWNORMAL;
+    if (placement.minimised) {
+        m_nCmdShow = SW_SHOWMINNOACTIVE;
+        state =
+            placement.maximised ? Qt::WindowMinimized | Qt::WindowMaximized : Qt::WindowMinimized;
+    } else if (placement.maximised) {
+        m_nCmdShow = SW_SHOWMAXIMIZED;
+        state = Qt::WindowMaximized;
+    }
+    m_pFrame->setGeometry(FitOntoScreens(RectFromPlacement(placement), AvailableScreenAreas()));
+    m_pFrame->setWindowState(state);
+}
+
+void CQuendixApp::SaveWindowPlacement() {
+    const QRect normal = m_pFrame->normalGeometry();
+    const Qt::WindowStates state = m_pFrame->windowState();
+    const WindowPlacement placement{normal.left(),
+                                    normal.top(),
+                                    normal.left() + normal.width(),
+                                    normal.top() + normal.height(),
+                                    state.testFlag(Qt::WindowMinimized),
+                                    state.testFlag(Qt::WindowMaximized)};
+    GetProfile().WriteProfileString(PLACEMENT_SECTION, PLACEMENT_KEY,
+                                    FormatWindowPlacement(placement));
+}
+
+bool CQuendixApp::OnAppCommand(unsigned id) {
+    switch (id) {
+    case ID_APP_ABOUT:
+        OnAppAbout();
+        return true;
+    case ID_FILE_NEW:
+        OnFileNew();
+        return true;
+    case ID_APP_EXIT:
+        m_pFrame->close();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CQuendixApp::OnAppAbout() {
+    CAboutDlg dialog(m_pFrame.get());
+    dialog.exec();
+}
+
+IMainWindow* CQuendixApp::GetMainWnd() {
+    return m_pFrame.get();
+}
+
+std::uint32_t CQuendixApp::GetTickCount() {
+    const auto sinceBoot = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<std::uint32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(sinceBoot).count());
+}
+
+void CQuendixApp::UpdateAllViews() {
+    if (m_pView) {
+        m_pView->update();
+    }
+}
+
+IProfile& CQuendixApp::GetProfile() {
+    return *m_pProfile;
+}
+
+std::string CQuendixApp::GetParentPath() {
+    return m_strParentPath;
+}
+
+std::tm CQuendixApp::GetLocalTime() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local;
+}
+
+std::unique_ptr<IFile> CQuendixApp::CreateFile() {
+    return std::make_unique<CFile>();
+}
+
+QWidget* CQuendixApp::DialogParent() const {
+    return m_pFrame && m_pFrame->isVisible() ? m_pFrame.get() : nullptr;
+}
+
+void CQuendixApp::MessageBox(const std::string& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Quendix"), QString::fromStdString(text),
+                    QMessageBox::Ok, DialogParent());
+    box.exec();
+}
+
+std::optional<std::string> CQuendixApp::RunSaveFileDialog(const SaveFileRequest& request) {
+    QFileDialog dialog(DialogParent());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+    dialog.setNameFilter(NameFilters(request.filter));
+    dialog.setDirectory(QString::fromStdString(HostPath(request.initialFolder)));
+    dialog.selectFile(QString::fromStdString(request.initialName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return QFileInfo(dialog.selectedFiles().constFirst()).fileName().toStdString();
+}
+
+bool CQuendixApp::RunSettingsDialog(CSettingsData& data) {
+    CSettingsDlg dialog(data, DialogParent());
+    return dialog.exec() == QDialog::Accepted;
+}

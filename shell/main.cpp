@@ -1,0 +1,48 @@
+// The program: start-up, the message loop, and the framework's end.
+
+#include "platform/utility/PathFunctions.h"
+#include "shell/CMainFrame.h"
+#include "shell/CQuendixApp.h"
+#include "shell/CTerminationSignals.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <cstdlib>
+
+namespace {
+
+// The folder of the program's own file: the INI file and the log are found from it, never from
+// the current folder.
+std::string ProgramParentPath() {
+    std::string path = MfxGetModulePathName();
+    MfxPathToParentPath(path);
+    return path;
+}
+
+// The run script's way to show the window where there is no screen: a picture of it taken just
+// before a termination signal closes it. Not an operator option.
+void SnapshotOnTermination(CTerminationSignals& termination, QWidget& window) {
+    const QString path = qEnvironmentVariable("QUENDIX_SNAPSHOT");
+    if (path.isEmpty()) {
+        return;
+    }
+    QObject::connect(&termination, &CTerminationSignals::aboutToClose, &window,
+                     [&window, path] { window.grab().save(path); });
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quendix"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quendix.png")));
+
+    CTerminationSignals termination;
+    CQuendixApp app(ProgramParentPath());
+    if (!app.InitInstance()) {
+        return EXIT_FAILURE;
+    }
+    termination.CloseOnSignal(*app.GetMainFrame());
+    SnapshotOnTermination(termination, *app.GetMainFrame());
+    return QApplication::exec();
+}

@@ -1,0 +1,69 @@
+// The view on a screen of twice the pixel density: the window is drawn at the device's own
+// resolution, so its large type stays sharp instead of being a small picture blown up.
+#include "core/CQuendixDoc.h"
+#include "display/CQuendixView.h"
+#include "platform/gdi/GdiColor.h"
+#include "tests/support/FakeDocHost.h"
+
+#include <QApplication>
+#include <QImage>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Aligned 2 x 2 pixel blocks whose pixels differ: none where a half-density picture was
+// enlarged by repeating its pixels.
+int MixedBlocks(const QImage& image) {
+    int mixed = 0;
+    for (int y = 0; y + 1 < image.height(); y += 2) {
+        for (int x = 0; x + 1 < image.width(); x += 2) {
+            const QRgb corner = image.pixel(x, y);
+            mixed += image.pixel(x + 1, y) != corner || image.pixel(x, y + 1) != corner ||
+                             image.pixel(x + 1, y + 1) != corner
+                         ? 1
+                         : 0;
+        }
+    }
+    return mixed;
+}
+
+// Neighbouring pixels that step most of the way between black and white: none where a
+// half-density picture was enlarged smoothly, since that spreads every edge over two pixels.
+int SteepSteps(const QImage& image) {
+    int steep = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x + 1 < image.width(); ++x) {
+            steep += std::abs(qGray(image.pixel(x + 1, y)) - qGray(image.pixel(x, y))) > 192;
+        }
+    }
+    return steep;
+}
+
+TEST(QuendixViewAtTwiceTheDensity, PaintsEveryDevicePixel) {
+    FakeDocHost host;
+    CQuendixDoc doc(host);
+    doc.OnNewDocument();
+    doc.OnReply("$250 ^^^^");
+    CQuendixView view(doc);
+    view.resize(400, 300);
+    ASSERT_EQ(view.devicePixelRatioF(), 2.0);
+
+    const QImage picture = view.grab().toImage();
+    EXPECT_EQ(picture.size(), QSize(800, 600));
+    EXPECT_EQ(picture.devicePixelRatio(), 2.0);
+    // Sharp type has both; an enlarged half-density picture lacks one or the other.
+    EXPECT_GT(MixedBlocks(picture), 1000);
+    EXPECT_GT(SteepSteps(picture), 1000);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // The density is fixed when the application starts, so this binary has its own entry.
+    qputenv("QT_SCALE_FACTOR", "2");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

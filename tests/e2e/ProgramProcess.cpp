@@ -1,0 +1,31 @@
+#include "tests/e2e/ProgramProcess.h"
+
+#include <QProcessEnvironment>
+#include <gtest/gtest.h>
+#include <utility>
+
+namespace {
+
+constexpr int EXIT_WAIT_MS = 10000;
+
+} // namespace
+
+ProgramProcess::ProgramProcess(std::filesystem::path binary) : m_binary(std::move(binary)) {}
+
+void ProgramProcess::Start() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    m_process.setProcessEnvironment(environment);
+    m_process.setWorkingDirectory(
+        QString::fromStdString(std::filesystem::temp_directory_path().string()));
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_process.start(QString::fromStdString(m_binary.string()), {});
+    ASSERT_TRUE(m_process.waitForStarted());
+}
+
+void ProgramProcess::Terminate() {
+    m_process.terminate();
+    ASSERT_TRUE(m_process.waitForFinished(EXIT_WAIT_MS));
+    EXPECT_EQ(m_process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(m_process.exitCode(), 0);
+}

@@ -1,0 +1,283 @@
+// The frame's timer, reply and command routing, activation and close, with a real document on a
+// fake host and a fake application.
+#include "core/CQuendixDoc.h"
+#include "platform/comms/PortNamespace.h"
+#include "platform/profile/CPrivateProfile.h"
+#include "shell/CMainFrame.h"
+#include "shell/CommandIds.h"
+#include "shell/IShellApp.h"
+#include "tests/link/PtyFarEnd.h"
+#include "tests/support/FakeDocHost.h"
+
+#include <QAbstractEventDispatcher>
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimerEvent>
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+class FakeShellApp : public IShellApp {
+public:
+    void SaveWindowPlacement() override {
+        calls.push_back("SaveWindowPlacement");
+        if (onSavePlacement) {
+            onSavePlacement();
+        }
+    }
+    bool OnAppCommand(unsigned id) override {
+        calls.push_back("Command " + std::to_string(id));
+        return id == ID_APP_ABOUT || id == ID_FILE_NEW || id == ID_APP_EXIT;
+    }
+
+    std::vector<std::string> calls;
+    std::function<void()> onSavePlacement;
+};
+
+class MainFrameTest : public testing::Test {
+protected:
+    void SetUp() override {
+        // A port that resolves to no device: the link opens but does not connect.
+        host.SetIniText("[Settings]\r\nComPort=COM99\r\nOffsetMetric=0.6\r\n");
+        LoadDocument();
+    }
+
+    void LoadDocument() {
+        document = std::make_unique<CQuendixDoc>(host);
+        document->OnNewDocument();
+        frame.SetActiveDocument(document.get());
+    }
+
+    QList<QAbstractEventDispatcher::TimerInfo> Timers() {
+        return QAbstractEventDispatcher::instance()->registeredTimers(&frame);
+    }
+
+    void Tick(int timerId) {
+        QTimerEvent tick(timerId);
+        QCoreApplication::sendEvent(&frame, &tick);
+    }
+
+    FakeDocHost host;
+    std::unique_ptr<CQuendixDoc> document;
+    FakeShellApp app;
+    CMainFrame frame{app};
+};
+
+struct PeriodCase {
+    const char* period;
+    int intervalMs; // 0: any interval, as long as a timer runs
+};
+
+class FrameTimerInterval : public MainFrameTest, public testing::WithParamInterface<PeriodCase> {};
+
+TEST_P(FrameTimerInterval, FollowsTheDocumentsPeriod) {
+    document.reset(); // saves its settings
+    host.SetIniText(std::string("[Settings]\r\nComPort=COM99\r\nPeriod=") + GetParam().period +
+                    "\r\n");
+    LoadDocument();
+    frame.RestartInterrogationTimer();
+    ASSERT_EQ(Timers().size(), 1);
+    if (GetParam().intervalMs != 0) {
+        EXPECT_EQ(Timers().front().interval, GetParam().intervalMs);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Periods, FrameTimerInterval,
+                         testing::Values(PeriodCase{"0", 1000}, PeriodCase{"1", 1000},
+                                         PeriodCase{"2", 2000}, PeriodCase{"120", 120000},
+                                         PeriodCase{"-1", 0}));
+
+TEST_F(MainFrameTest, OnlyTheInterrogationTimerInterrogates) {
+    frame.ActivateFrame(SW_SHOWNORMAL);
+    ASSERT_EQ(Timers().size(), 1);
+    const int interrogation = Timers().front().timerId;
+
+    Tick(interrogation + 1000);
+    EXPECT_TRUE(host.mainWindow.sent.empty());
+
+    Tick(interrogation);
+    EXPECT_EQ(host.mainWindow.sent, std::vector<std::string>{"$10%"});
+}
+
+struct NotificationCase {
+    const char* name;
+    std::function<void(CMainFrame&)> deliver;
+    bool reachesDocument;
+};
+
+class FrameNotification : public MainFrameTest,
+                          public testing::WithParamInterface<NotificationCase> {};
+
+TEST_P(FrameNotification, ReachesTheDocumentOnlyAsMessageOrPlainCommand101) {
+    GetParam().deliver(frame);
+    // A notification with nothing queued hands the empty text on: a bad telegram, logged.
+    if (GetParam().reachesDocument) {
+        EXPECT_EQ(document->GetStatus(), STAT_BAD_TELEGRAM);
+        EXPECT_EQ(host.LogText(),
+                  "30/07/02,14:05:09,Tpdr:10,Rng:-0.400ms,Offset:0.400ms,TelGrm:\r\n");
+    } else {
+        EXPECT_EQ(document->GetStatus(), STAT_NO_TELEGRAM);
+        EXPECT_EQ(host.LogText(), "");
+    }
+    // A command 101 is routed on like any other afterwards, and nothing handles it.
+    if (std::string(GetParam().name).starts_with("Command")) {
+        EXPECT_EQ(app.calls, std::vector<std::string>{"Command 101"});
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Deliveries, FrameNotification,
+    testing::Values(
+        NotificationCase{"Message101", [](CMainFrame& f) { f.OnWindowMessage(101); }, true},
+        NotificationCase{"Message102", [](CMainFrame& f) { f.OnWindowMessage(102); }, false},
+        NotificationCase{"Command101", [](CMainFrame& f) { f.OnCommand(101); }, true},
+        NotificationCase{"Command101WithCode",
+                         [](CMainFrame& f) { f.OnCommand((1U << 16) | 101U); }, false}),
+    [](const testing::TestParamInfo<NotificationCase>& info) {
+        return std::string(info.param.name);
+    });
+
+TEST_F(MainFrameTest, CommandsReachDocumentOrApplication) {
+    EXPECT_TRUE(frame.OnCommand(ID_SETTINGS));
+    EXPECT_EQ(host.seenBySettingsDialog.size(), 1U);
+    EXPECT_TRUE(frame.OnCommand(ID_LOGGING));
+    EXPECT_EQ(host.saveRequests.size(), 1U);
+    EXPECT_TRUE(frame.OnCommand(ID_APP_ABOUT));
+    EXPECT_EQ(app.calls, std::vector<std::string>{"Command 57664"});
+}
+
+TEST_F(MainFrameTest, WithoutDocumentTicksAndRepliesDoNothing) {
+    frame.ActivateFrame(SW_SHOWNORMAL);
+    const int interrogation = Timers().front().timerId;
+    frame.SetActiveDocument(nullptr);
+
+    Tick(interrogation);
+    frame.OnWindowMessage(101);
+    frame.RestartInterrogationTimer();
+
+    EXPECT_TRUE(host.mainWindow.sent.empty());
+    EXPECT_EQ(document->GetStatus(), STAT_NO_TELEGRAM);
+    ASSERT_EQ(Timers().size(), 1);
+    EXPECT_EQ(Timers().front().timerId, interrogation);
+    EXPECT_FALSE(frame.Connect());
+}
+
+TEST_F(MainFrameTest, CloseStopsTimerAndLinkBeforeSavingPlacement) {
+    frame.ActivateFrame(SW_SHOWNORMAL);
+    qsizetype timersAtSave = -1;
+    app.onSavePlacement = [&] { timersAtSave = Timers().size(); };
+
+    EXPECT_TRUE(frame.close());
+
+    EXPECT_EQ(app.calls, std::vector<std::string>{"SaveWindowPlacement"});
+    EXPECT_EQ(timersAtSave, 0);
+    EXPECT_FALSE(frame.IsConnected());
+    EXPECT_FALSE(frame.isVisible());
+}
+
+TEST_F(MainFrameTest, CloseWithoutTimerStillSavesPlacement) {
+    EXPECT_TRUE(frame.close());
+    EXPECT_EQ(app.calls, std::vector<std::string>{"SaveWindowPlacement"});
+}
+
+// The menu bar: "&File" (Logging..., Exit, no separator), "&Settings" as a command on the bar,
+// "&Help" (About); Ctrl+N on no menu.
+TEST_F(MainFrameTest, MenuAndAcceleratorSendTheirCommands) {
+    const QList<QAction*> bar = frame.menuBar()->actions();
+    ASSERT_EQ(bar.size(), 3);
+    EXPECT_EQ(bar[0]->text(), "&File");
+    EXPECT_EQ(bar[1]->text(), "&Settings");
+    EXPECT_EQ(bar[1]->menu(), nullptr);
+    EXPECT_EQ(bar[2]->text(), "&Help");
+
+    const QList<QAction*> file = bar[0]->menu()->actions();
+    ASSERT_EQ(file.size(), 2);
+    EXPECT_EQ(file[0]->text(), "&Logging...");
+    EXPECT_EQ(file[1]->text(), "E&xit");
+    const QList<QAction*> help = bar[2]->menu()->actions();
+    ASSERT_EQ(help.size(), 1);
+    EXPECT_EQ(help[0]->text(), "&About Quendix...");
+
+    file[1]->trigger();
+    help[0]->trigger();
+    bar[1]->trigger();
+    const QList<QAction*> own = frame.actions();
+    ASSERT_EQ(own.size(), 1);
+    EXPECT_EQ(own[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    own[0]->trigger();
+
+    EXPECT_EQ(app.calls,
+              (std::vector<std::string>{"Command 57665", "Command 57664", "Command 57600"}));
+    EXPECT_EQ(host.seenBySettingsDialog.size(), 1U);
+}
+
+// The frame on a real serial link: a pseudo-terminal mapped to COM1, played by the test.
+class FrameOnPortTest : public MainFrameTest {
+protected:
+    void SetUp() override {
+        ConfigurePortNamespace(std::make_shared<CPrivateProfile>(host.IniPath()));
+        MapCom1(unit->SlavePath());
+    }
+    void TearDown() override { ConfigurePortNamespace(nullptr); }
+
+    void MapCom1(const std::string& device) {
+        document.reset();
+        host.SetIniText("[Ports]\r\nCOM1=" + device + "\r\n[Settings]\r\nComPort=COM1\r\n");
+        LoadDocument();
+    }
+
+    std::unique_ptr<PtyFarEnd> unit = std::make_unique<PtyFarEnd>();
+};
+
+TEST_F(FrameOnPortTest, SendsTextThenLineFeedAndHandsOnTheReply) {
+    frame.ActivateFrame(SW_SHOWNORMAL);
+    ASSERT_TRUE(frame.IsConnected());
+
+    frame.SendToUnit("$10%");
+    EXPECT_EQ(unit->Read(5, 5s), "$10%\n");
+    unit->Write("$123.4 ^^^^\r\n");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return document->GetStatus() == STAT_OK; }, 5000));
+    EXPECT_EQ(document->GetDirection(), DIR_AHEAD);
+}
+
+// A second activation closes the first opening: the port is locked while it is open, so a
+// link left open would make the second fail.
+TEST_F(FrameOnPortTest, ActivatingTwiceLeavesOneOpenLink) {
+    frame.ActivateFrame(SW_SHOWNORMAL);
+    frame.ActivateFrame(SW_DEFAULT_ACTIVATION);
+    EXPECT_TRUE(frame.IsConnected());
+    EXPECT_EQ(Timers().size(), 1);
+}
+
+TEST_F(FrameOnPortTest, LostDeviceReconnectsAtATickOnceItIsBack) {
+    const std::string stableName = (host.Folder() / "ttyAdapter").string();
+    std::filesystem::create_symlink(unit->SlavePath(), stableName);
+    MapCom1(stableName);
+    frame.ActivateFrame(SW_SHOWNORMAL);
+    const int interrogation = Timers().front().timerId;
+    ASSERT_TRUE(frame.IsConnected());
+
+    unit->HangUp();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !frame.IsConnected(); }, 5000));
+    Tick(interrogation);
+    EXPECT_FALSE(frame.IsConnected());
+
+    unit = std::make_unique<PtyFarEnd>();
+    std::filesystem::remove(stableName);
+    std::filesystem::create_symlink(unit->SlavePath(), stableName);
+    Tick(interrogation);
+    EXPECT_TRUE(frame.IsConnected());
+}
+
+} // namespace

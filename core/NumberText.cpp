@@ -1,7 +1,9 @@
 #include "core/NumberText.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdint>
 #include <limits>
 
 namespace {
@@ -10,7 +12,9 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string Pad(std::string text, int minWidth) {
     if (static_cast<int>(text.size()) < minWidth)
@@ -18,11 +22,32 @@ std::string Pad(std::string text, int minWidth) {
     return text;
 }
 
-// A value too large or too small for a double: infinity or zero, as strtod gives.
+// The exponent part of a number, saturated far beyond any double's range.
+std::int64_t ExponentPart(std::string_view text) {
+    constexpr std::int64_t LIMIT = 1'000'000'000'000;
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
+        text.remove_prefix(1);
+    std::int64_t value = 0;
+    for (const char c : text)
+        value = std::min(value * 10 + (c - '0'), LIMIT);
+    return negative ? -value : value;
+}
+
+// The power of ten of the first significant digit: 2 for "123.4", -3 for "0.00123e0".
+std::int64_t LeadingPowerOfTen(std::string_view digits) {
+    const auto e = std::min(digits.find_first_of("eE"), digits.size());
+    const std::string_view mantissa = digits.substr(0, e);
+    const auto point = static_cast<std::int64_t>(std::min(mantissa.find('.'), mantissa.size()));
+    const auto first = static_cast<std::int64_t>(mantissa.find_first_of("123456789"));
+    const std::int64_t power = first < point ? point - first - 1 : point - first;
+    return power + (e < digits.size() ? ExponentPart(digits.substr(e + 1)) : 0);
+}
+
+// A value too large or too small for a double: infinity or zero, as strtod gives. Only a number
+// with a significant digit leaves the range, so the digit's power of ten tells which.
 double OutOfRange(std::string_view digits) {
-    const auto e = digits.find_first_of("eE");
-    const bool tiny = e != std::string_view::npos && e + 1 < digits.size() && digits[e + 1] == '-';
-    return tiny ? 0.0 : std::numeric_limits<double>::infinity();
+    return LeadingPowerOfTen(digits) < 0 ? 0.0 : std::numeric_limits<double>::infinity();
 }
 
 } // namespace
@@ -69,4 +94,6 @@ std::optional<double> ParseLeadingDouble(std::string_view text, std::size_t* con
     return negative ? -value : value;
 }
 
-double AtoF(std::string_view text) { return ParseLeadingDouble(text).value_or(0.0); }
+double AtoF(std::string_view text) {
+    return ParseLeadingDouble(text).value_or(0.0);
+}

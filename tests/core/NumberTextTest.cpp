@@ -20,10 +20,25 @@ void ExpectClassicNumbers() {
 } // namespace
 
 TEST(NumberText, ParsesTheLeadingDecimalNumberOnly) {
-    const std::pair<const char*, std::optional<double>> cases[] = {
-        {"  -3.5e1x", -35.0},  {"+.5", 0.5},          {"7.", 7.0},     {"1e", 1.0},
-        {"inf", std::nullopt}, {"NaN", std::nullopt}, {"0x1p3", 0.0},  {".", std::nullopt},
-        {"-", std::nullopt},   {"", std::nullopt},    {"1e-999", 0.0}, {"1e999", HUGE_VAL},
+    const std::string zeros(400, '0');
+    const std::pair<std::string, std::optional<double>> cases[] = {
+        {"  -3.5e1x", -35.0},
+        {"+.5", 0.5},
+        {"7.", 7.0},
+        {"1e", 1.0},
+        {"inf", std::nullopt},
+        {"NaN", std::nullopt},
+        {"0x1p3", 0.0},
+        {".", std::nullopt},
+        {"-", std::nullopt},
+        {"", std::nullopt},
+        {"1e-999", 0.0},
+        {"1e999", HUGE_VAL},
+        // Beyond a double's range without a telling exponent sign.
+        {"0." + zeros + "1", 0.0},
+        {"-0." + zeros + "1e+5", -0.0},
+        {"1" + zeros + "e-5", HUGE_VAL},
+        {"0.001e-99999999999999999999", 0.0},
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(ParseLeadingDouble(text), expected) << text;

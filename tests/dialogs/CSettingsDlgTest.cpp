@@ -44,6 +44,12 @@ protected:
     QLineEdit* Edit(int id) const { return qobject_cast<QLineEdit*>(m_dlg->GetDlgItem(id)); }
     QComboBox* Combo(int id) const { return qobject_cast<QComboBox*>(m_dlg->GetDlgItem(id)); }
     QString Label(int id) const { return qobject_cast<QLabel*>(m_dlg->GetDlgItem(id))->text(); }
+    QStringList Items(int id) const {
+        QStringList items;
+        for (int i = 0; i < Combo(id)->count(); ++i)
+            items << Combo(id)->itemText(i);
+        return items;
+    }
     void ClickOk() const { qobject_cast<QPushButton*>(m_dlg->GetDlgItem(IDOK))->click(); }
     void Type(int id, const QString& text) const {
         QLineEdit* edit = Edit(id);
@@ -94,15 +100,9 @@ TEST_F(SettingsDlgTest, TemplateControlsInTabOrderWithTextsPlacesAndTooltips) {
                focus->parentWidget() != m_dlg.get());
     }
 
-    QStringList units;
-    for (int i = 0; i < Combo(IDC_UNITS)->count(); ++i)
-        units << Combo(IDC_UNITS)->itemText(i);
-    EXPECT_EQ(units, QStringList({"Metres", "Feet", "Miliseconds"}));
+    EXPECT_EQ(Items(IDC_UNITS), QStringList({"Metres", "Feet", "Miliseconds"}));
     EXPECT_TRUE(Combo(IDC_UNITS)->isEditable());
-    QStringList rates;
-    for (int i = 0; i < Combo(IDC_BAUD_RATE)->count(); ++i)
-        rates << Combo(IDC_BAUD_RATE)->itemText(i);
-    EXPECT_EQ(rates,
+    EXPECT_EQ(Items(IDC_BAUD_RATE),
               QStringList({"14,400", "19,200", "2,400", "28,800", "38,400", "4,800", "9,600"}));
     EXPECT_FALSE(Combo(IDC_BAUD_RATE)->isEnabled());
     EXPECT_FALSE(Combo(IDC_COM_PORT)->isEditable());
@@ -308,10 +308,7 @@ TEST_F(SettingsDlgTest, PortListKeepsTheCurrentPortSelectedPresentOrNot) {
         data.m_strComPort = c.current;
         data.m_arrComPorts = c.ports;
         Open(data);
-        QStringList items;
-        for (int i = 0; i < Combo(IDC_COM_PORT)->count(); ++i)
-            items << Combo(IDC_COM_PORT)->itemText(i);
-        EXPECT_EQ(items, c.items) << c.current;
+        EXPECT_EQ(Items(IDC_COM_PORT), c.items) << c.current;
         EXPECT_EQ(Combo(IDC_COM_PORT)->currentIndex(), c.selected) << c.current;
     }
 }

@@ -166,18 +166,6 @@ TEST(HomingPicture, InformationLinesStackDownFromTheTop) {
     }
 }
 
-TEST(HomingPicture, LinesAndLinkWordFollowFromMeasuredSizes) {
-    const std::vector<std::pair<int, int>> lineTops{{0, 500}, {1, 448}, {2, 396}, {3, 344}};
-    for (const auto& [nLine, y] : lineTops)
-        EXPECT_EQ(CHomingPicture::LinePosY(nLine, 52), y);
-
-    // The connection word's centre is the port text's width / 45 x 23, truncated.
-    const std::vector<std::pair<int, int>> centres{{500, 255}, {528, 269}, {0, 0}, {44, 22}};
-    for (const auto& [cx, k] : centres)
-        EXPECT_EQ(CHomingPicture::LinkWordCentreX(cx), k) << cx;
-    EXPECT_EQ(-((500 + CHomingPicture::LinkWordCentreX(500)) / 2), -377);
-}
-
 TEST(HomingPicture, NextPassStartsInBlackAfterNotConnected) {
     CRecordingDC dc;
     Draw(dc, Readout(STAT_OK, DIR_AHEAD, false));

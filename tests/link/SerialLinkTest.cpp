@@ -5,8 +5,8 @@
 #include "tests/link/PtyFarEnd.h"
 #include "tests/link/RecordingTarget.h"
 #include "tests/link/WaitUntil.h"
+#include "tests/support/ProcessFacts.h"
 
-#include <ctime>
 #include <gtest/gtest.h>
 
 namespace {
@@ -29,12 +29,6 @@ protected:
     RecordingTarget target;
     CSerialLink link{[this] { return &target; }};
 };
-
-double ProcessCpuSeconds() {
-    timespec used{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
-    return static_cast<double>(used.tv_sec) + static_cast<double>(used.tv_nsec) / 1e9;
-}
 
 TEST(SerialLinkDefaults, FreshLinkIsClosedOnCom5At9600) {
     CSerialLink link{[] { return nullptr; }};
@@ -171,10 +165,10 @@ TEST_F(SerialLinkTest, FarEndHangingUpDropsTheFlagWithoutSpinning) {
     ASSERT_TRUE(link.IsConnected());
     far.HangUp();
     ASSERT_TRUE(WaitUntil([&] { return !link.IsConnected(); }, std::chrono::milliseconds(5000)));
-    const double cpuBefore = ProcessCpuSeconds();
+    const double cpuBefore = ProcessFacts::CpuSeconds(getpid());
     QTest::qWait(500);
     // A port left open after the error burns a whole core; closed, the process idles.
-    EXPECT_LT(ProcessCpuSeconds() - cpuBefore, 0.2);
+    EXPECT_LT(ProcessFacts::CpuSeconds(getpid()) - cpuBefore, 0.2);
     link.Send("$10%");
     ASSERT_TRUE(WaitUntil([&] { return Stats().nBuffersDiscarded == 1u; }));
 }

@@ -1,5 +1,6 @@
 #include "platform/gdi/CPainterDC.h"
 
+#include "platform/gdi/CGlyphMapText.h"
 #include "platform/gdi/GdiColor.h"
 
 #include <QPainter>
@@ -113,9 +114,14 @@ void CPainterDC::RenderText(CPoint topLeft, const std::string& text) {
     // Text stays upright whatever the mapping: it is placed in device units.
     m_painter.setWorldTransform(QTransform());
     m_painter.fillRect(box, ToQColor(BkColor()));
+    const QPointF baseline(at.x, at.y + font.metrics.ascent());
+    if (CGlyphMapText::Suits(m_painter, font.font)) {
+        CGlyphMapText::Draw(m_painter, baseline, qtext, font.font, ToQColor(TextColor()));
+        return;
+    }
     m_painter.setFont(font.font);
     m_painter.setPen(ToQColor(TextColor()));
-    m_painter.drawText(at.x, at.y + font.metrics.ascent(), qtext);
+    m_painter.drawText(baseline, qtext);
 }
 
 void CPainterDC::RenderLine(CPoint from, CPoint to) {

@@ -4,6 +4,7 @@
 //  - resident memory, against an empty Qt main window on the same platform.
 // Usage: quendix-bench-shell QUENDIX_BINARY MINIMAL_WINDOW_BINARY [SAMPLES] [CPU_SECONDS]
 #include "tests/link/PtyFarEnd.h"
+#include "tests/support/ProcessFacts.h"
 #include "tests/support/TempFolder.h"
 
 #include <algorithm>
@@ -14,7 +15,6 @@
 #include <fstream>
 #include <signal.h>
 #include <spawn.h>
-#include <sstream>
 #include <string>
 #include <sys/inotify.h>
 #include <sys/wait.h>
@@ -44,24 +44,6 @@ pid_t Spawn(const std::string& program) {
 void Stop(pid_t pid) {
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
-}
-
-// User plus system time of the process, in clock ticks.
-long CpuTicks(pid_t pid) {
-    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::istringstream fields(text.substr(text.rfind(')') + 2));
-    std::string field;
-    long utime = 0;
-    long stime = 0;
-    for (int i = 3; i <= 15 && fields >> field; ++i) {
-        if (i == 14) {
-            utime = std::stol(field);
-        } else if (i == 15) {
-            stime = std::stol(field);
-        }
-    }
-    return utime + stime;
 }
 
 long ResidentKiB(pid_t pid) {
@@ -155,15 +137,14 @@ int main(int argc, char* argv[]) {
     }
 
     // The normal run: one interrogation a second, answered at once.
-    const long ticksBefore = CpuTicks(display);
+    const double cpuBefore = ProcessFacts::CpuSeconds(display);
     const auto cpuStart = Clock::now();
     while (Clock::now() - cpuStart < std::chrono::seconds(cpuSeconds)) {
         if (unit.Read(5, 1500ms).ends_with("\n")) {
             unit.Write("$250.0 ^^^^\r\n");
         }
     }
-    const double cpuShare = 100.0 * static_cast<double>(CpuTicks(display) - ticksBefore) /
-                            static_cast<double>(sysconf(_SC_CLK_TCK)) /
+    const double cpuShare = 100.0 * (ProcessFacts::CpuSeconds(display) - cpuBefore) /
                             std::chrono::duration<double>(Clock::now() - cpuStart).count();
     const long displayKiB = ResidentKiB(display);
     Stop(display);

@@ -1,11 +1,11 @@
-#include "core/CQuendixDoc.h"
+#include "CQuendixDoc.h"
 
-#include "core/CSettingsData.h"
-#include "core/DecodeTelegram.h"
-#include "core/IFile.h"
-#include "core/IMainWindow.h"
-#include "core/IProfile.h"
-#include "core/NumberText.h"
+#include "CSettingsData.h"
+#include "DecodeTelegram.h"
+#include "IFile.h"
+#include "IMainWindow.h"
+#include "IProfile.h"
+#include "NumberText.h"
 
 #include <array>
 #include <ctime>

@@ -3,8 +3,8 @@
 // measurement decoded from the unit's reply, the corrected range, the interrogation cycle
 // and the data log.
 
-#include "core/IDocHost.h"
-#include "core/QuendixCodes.h"
+#include "IDocHost.h"
+#include "QuendixCodes.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,7 +1,7 @@
 #pragma once
 // What the settings command hands to the settings dialog and takes back from it.
 
-#include "core/QuendixCodes.h"
+#include "QuendixCodes.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "core/DecodeTelegram.h"
+#include "DecodeTelegram.h"
 
-#include "core/NumberText.h"
-#include "core/QuendixCodes.h"
+#include "NumberText.h"
+#include "QuendixCodes.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "core/NumberText.h"
+#include "NumberText.h"
 
 #include <algorithm>
 #include <array>

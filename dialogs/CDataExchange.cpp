@@ -1,9 +1,9 @@
-#include "dialogs/CDataExchange.h"
+#include "CDataExchange.h"
 
-#include "core/NumberText.h"
-#include "dialogs/AnsiText.h"
-#include "dialogs/ComboItems.h"
-#include "dialogs/FieldText.h"
+#include "AnsiText.h"
+#include "ComboItems.h"
+#include "FieldText.h"
+#include "NumberText.h"
 
 #include <QComboBox>
 #include <QLabel>

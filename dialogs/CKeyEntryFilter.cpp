@@ -1,4 +1,4 @@
-#include "dialogs/CKeyEntryFilter.h"
+#include "CKeyEntryFilter.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,14 +1,14 @@
-#include "dialogs/CSettingsDlg.h"
+#include "CSettingsDlg.h"
 
-#include "core/QuendixCodes.h"
-#include "dialogs/AnsiText.h"
-#include "dialogs/CDataExchange.h"
-#include "dialogs/CKeyEntryFilter.h"
-#include "dialogs/ComboItems.h"
-#include "dialogs/DialogUnits.h"
-#include "dialogs/FieldText.h"
-#include "dialogs/SettingsTemplate.h"
-#include "dialogs/UnitConversion.h"
+#include "AnsiText.h"
+#include "CDataExchange.h"
+#include "CKeyEntryFilter.h"
+#include "ComboItems.h"
+#include "DialogUnits.h"
+#include "FieldText.h"
+#include "QuendixCodes.h"
+#include "SettingsTemplate.h"
+#include "UnitConversion.h"
 
 #include <QComboBox>
 #include <QFocusEvent>

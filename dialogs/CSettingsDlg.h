@@ -4,7 +4,7 @@
 // back to metric when its field loses the focus. exec() gives Accepted for OK, and then the
 // data holds the values to take back; Cancel and the close box leave the data as it was.
 
-#include "core/CSettingsData.h"
+#include "CSettingsData.h"
 
 #include <QDialog>
 #include <map>

@@ -1,8 +1,8 @@
 #pragma once
 // A QComboBox's items as the list searches of ComboSearch.h see them.
 
-#include "dialogs/AnsiText.h"
-#include "dialogs/ComboSearch.h"
+#include "AnsiText.h"
+#include "ComboSearch.h"
 
 #include <QComboBox>
 #include <string>

@@ -1,4 +1,4 @@
-#include "dialogs/ComboSearch.h"
+#include "ComboSearch.h"
 
 #include <algorithm>
 

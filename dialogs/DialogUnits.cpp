@@ -1,4 +1,4 @@
-#include "dialogs/DialogUnits.h"
+#include "DialogUnits.h"
 
 #include <QFontMetrics>
 #include <cmath>

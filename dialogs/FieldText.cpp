@@ -1,6 +1,6 @@
-#include "dialogs/FieldText.h"
+#include "FieldText.h"
 
-#include "core/NumberText.h"
+#include "NumberText.h"
 
 #include <charconv>
 #include <cmath>

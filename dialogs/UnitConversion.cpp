@@ -1,7 +1,7 @@
-#include "dialogs/UnitConversion.h"
+#include "UnitConversion.h"
 
-#include "core/NumberText.h"
-#include "core/QuendixCodes.h"
+#include "NumberText.h"
+#include "QuendixCodes.h"
 
 #include <cmath>
 

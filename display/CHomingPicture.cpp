@@ -1,7 +1,7 @@
-#include "display/CHomingPicture.h"
+#include "CHomingPicture.h"
 
-#include "core/NumberText.h"
-#include "platform/gdi/CGdiSelection.h"
+#include "CGdiSelection.h"
+#include "NumberText.h"
 
 #include <vector>
 

@@ -3,8 +3,8 @@
 // steering chevron under it and four information lines at the top. The picture lives in a square
 // of LOGICAL_EXTENT units, y upwards, origin at its centre, so it scales with the window.
 
-#include "display/CHomingReadout.h"
-#include "platform/gdi/CDC.h"
+#include "CDC.h"
+#include "CHomingReadout.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #pragma once
 // What one drawing pass of the homing view shows, read from the document once per pass.
 
-#include "core/QuendixCodes.h"
+#include "QuendixCodes.h"
 
 #include <string>
 

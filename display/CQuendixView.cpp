@@ -1,8 +1,8 @@
-#include "display/CQuendixView.h"
+#include "CQuendixView.h"
 
-#include "core/CQuendixDoc.h"
-#include "display/CHomingPicture.h"
-#include "platform/gdi/GdiColor.h"
+#include "CHomingPicture.h"
+#include "CQuendixDoc.h"
+#include "GdiColor.h"
 
 namespace {
 

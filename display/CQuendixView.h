@@ -2,8 +2,8 @@
 // The program's one view: the homing picture of the document's latest result. It keeps no state
 // of its own; every paint reads the document afresh. Call update() to redraw it.
 
-#include "display/CHomingReadout.h"
-#include "platform/utility/CBuffView.h"
+#include "CBuffView.h"
+#include "CHomingReadout.h"
 
 class CQuendixDoc;
 

@@ -1,6 +1,6 @@
 // libFuzzer entry: arbitrary text as the baud rate of the settings. Parsing never overflows, a
 // text without digits gives 0, and a lone decimal number within range is the rate itself.
-#include "link/PortText.h"
+#include "PortText.h"
 
 #include <charconv>
 #include <cstdint>

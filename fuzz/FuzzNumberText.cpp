@@ -1,7 +1,7 @@
 // libFuzzer entry: arbitrary text as a number of the INI file or a telegram. The leading number
 // must read as the C library's strtod reads a decimal number in the classic locale, which is
 // what the stored files and the wire were written for.
-#include "core/NumberText.h"
+#include "NumberText.h"
 
 #include <cctype>
 #include <cmath>

@@ -1,7 +1,7 @@
 // libFuzzer entry: arbitrary INI text, then one key written as the program writes its settings.
 // The written value must read back, every other key must read as before, and no line may be
 // lost: the rewrite replaces at most the one line that held the key.
-#include "platform/profile/CProfileText.h"
+#include "CProfileText.h"
 
 #include <array>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // libFuzzer entry: arbitrary bytes as a reply telegram. Decoding never fails and yields only the
 // known status and direction codes; text without "$" reads as a bad telegram with no range, and
 // "-NO REPLY-" after the "$" always means no reply.
-#include "core/DecodeTelegram.h"
-#include "core/QuendixCodes.h"
+#include "DecodeTelegram.h"
+#include "QuendixCodes.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -3,11 +3,11 @@
 // order. Every telegram fits a buffer and holds no terminator; the chunking does not change what
 // is cut; the pool never holds more buffers than it has; the read queue stays within its limit;
 // the reader gets telegrams whole and in order.
-#include "platform/comms/CChannelState.h"
-#include "platform/comms/CTelegramCutter.h"
-#include "platform/comms/IWindowTarget.h"
-#include "platform/comms/QMgr.h"
-#include "platform/comms/eCommProp.h"
+#include "CChannelState.h"
+#include "CTelegramCutter.h"
+#include "IWindowTarget.h"
+#include "QMgr.h"
+#include "eCommProp.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // libFuzzer entry: arbitrary text as the stored window placement, and arbitrary placements to
 // store. Reading never fails, and whatever is read or stored reads back the same once written.
-#include "shell/WindowPlacementText.h"
+#include "WindowPlacementText.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,11 +1,11 @@
-#include "link/CSerialLink.h"
+#include "CSerialLink.h"
 
-#include "platform/comms/CDCB.h"
-#include "platform/comms/CWriteEvent.h"
-#include "platform/comms/Instrumentation.h"
-#include "platform/comms/QMgr.h"
-#include "platform/comms/TickCount.h"
-#include "platform/comms/eCommProp.h"
+#include "CDCB.h"
+#include "CWriteEvent.h"
+#include "Instrumentation.h"
+#include "QMgr.h"
+#include "TickCount.h"
+#include "eCommProp.h"
 
 #include <cstring>
 

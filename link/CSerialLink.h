@@ -3,7 +3,7 @@
 // through the communications library, queues outgoing texts, drains received telegrams and
 // tears everything down again. It moves whole texts and knows nothing of the protocol.
 
-#include "platform/comms/ReplyMechanism.h"
+#include "ReplyMechanism.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,6 +1,6 @@
-#include "link/PortDiscovery.h"
+#include "PortDiscovery.h"
 
-#include "platform/comms/PortNamespace.h"
+#include "PortNamespace.h"
 
 bool ComPortExists(int nPort) {
     return PortDeviceExists("//./COM" + std::to_string(nPort));

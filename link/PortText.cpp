@@ -1,4 +1,4 @@
-#include "link/PortText.h"
+#include "PortText.h"
 
 #include <cstdint>
 #include <limits>

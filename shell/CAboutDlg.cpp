@@ -1,6 +1,6 @@
-#include "shell/CAboutDlg.h"
+#include "CAboutDlg.h"
 
-#include "dialogs/DialogUnits.h"
+#include "DialogUnits.h"
 
 #include <QApplication>
 #include <QLabel>

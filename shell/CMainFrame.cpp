@@ -1,11 +1,11 @@
-#include "shell/CMainFrame.h"
+#include "CMainFrame.h"
 
-#include "core/CQuendixDoc.h"
-#include "core/QuendixCodes.h"
-#include "link/PortDiscovery.h"
-#include "link/PortText.h"
-#include "shell/CommandIds.h"
-#include "shell/IShellApp.h"
+#include "CQuendixDoc.h"
+#include "CommandIds.h"
+#include "IShellApp.h"
+#include "PortDiscovery.h"
+#include "PortText.h"
+#include "QuendixCodes.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -3,9 +3,9 @@
 // interrogation timer and the serial link, turns timer ticks and reply notifications into calls
 // of the document, and routes the menu commands.
 
-#include "core/IMainWindow.h"
-#include "link/CSerialLink.h"
-#include "platform/comms/IWindowTarget.h"
+#include "CSerialLink.h"
+#include "IMainWindow.h"
+#include "IWindowTarget.h"
 
 #include <QMainWindow>
 #include <cstdint>

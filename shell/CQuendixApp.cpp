@@ -1,16 +1,16 @@
-#include "shell/CQuendixApp.h"
+#include "CQuendixApp.h"
 
-#include "core/CQuendixDoc.h"
-#include "dialogs/CSettingsDlg.h"
-#include "display/CQuendixView.h"
-#include "platform/comms/PortNamespace.h"
-#include "platform/file/CFile.h"
-#include "platform/profile/CPrivateProfile.h"
-#include "platform/utility/PathFunctions.h"
-#include "shell/CAboutDlg.h"
-#include "shell/CMainFrame.h"
-#include "shell/ScreenFit.h"
-#include "shell/WindowPlacementText.h"
+#include "CAboutDlg.h"
+#include "CFile.h"
+#include "CMainFrame.h"
+#include "CPrivateProfile.h"
+#include "CQuendixDoc.h"
+#include "CQuendixView.h"
+#include "CSettingsDlg.h"
+#include "PathFunctions.h"
+#include "PortNamespace.h"
+#include "ScreenFit.h"
+#include "WindowPlacementText.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -3,9 +3,9 @@
 // the main frame and the view, puts the window back where the operator left it, and serves
 // the document with everything platform-bound it needs.
 
-#include "core/IDocHost.h"
-#include "shell/CommandIds.h"
-#include "shell/IShellApp.h"
+#include "CommandIds.h"
+#include "IDocHost.h"
+#include "IShellApp.h"
 
 #include <QPointer>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "shell/CTerminationSignals.h"
+#include "CTerminationSignals.h"
 
 #include <QApplication>
 #include <QSocketNotifier>

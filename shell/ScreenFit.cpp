@@ -1,4 +1,4 @@
-#include "shell/ScreenFit.h"
+#include "ScreenFit.h"
 
 #include <algorithm>
 #include <limits>

@@ -2,7 +2,7 @@
 // Keeps a restored window where the operator can reach it, as Windows does when it restores a
 // placement: a rectangle that lies off every screen is moved onto the nearest one.
 
-#include "shell/WindowPlacementText.h"
+#include "WindowPlacementText.h"
 
 #include <QList>
 #include <QRect>

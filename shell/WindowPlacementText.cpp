@@ -1,4 +1,4 @@
-#include "shell/WindowPlacementText.h"
+#include "WindowPlacementText.h"
 
 #include <array>
 #include <cctype>

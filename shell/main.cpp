@@ -1,9 +1,9 @@
 // The program: start-up, the message loop, and the framework's end.
 
-#include "platform/utility/PathFunctions.h"
-#include "shell/CMainFrame.h"
-#include "shell/CQuendixApp.h"
-#include "shell/CTerminationSignals.h"
+#include "CMainFrame.h"
+#include "CQuendixApp.h"
+#include "CTerminationSignals.h"
+#include "PathFunctions.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -2,7 +2,7 @@
 // rules the program follows (every other line, comment and section kept in place). For scripts
 // that prepare an installation, such as mapping a port name to a device in section "Ports".
 
-#include "platform/profile/CPrivateProfile.h"
+#include "CPrivateProfile.h"
 
 #include <cstdlib>
 #include <iostream>

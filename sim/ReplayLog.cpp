@@ -1,4 +1,4 @@
-#include "sim/ReplayLog.h"
+#include "ReplayLog.h"
 
 #include <fstream>
 

@@ -1,4 +1,4 @@
-#include "sim/Scenario.h"
+#include "Scenario.h"
 
 #include <algorithm>
 #include <cmath>

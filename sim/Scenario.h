@@ -1,8 +1,8 @@
 #pragma once
 // What the simulated unit answers: the scripted approach with its chances, or a replayed log.
 
-#include "sim/ReplayLog.h"
-#include "sim/SimOptions.h"
+#include "ReplayLog.h"
+#include "SimOptions.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "sim/SerialEndpoint.h"
+#include "SerialEndpoint.h"
 
 #include <cerrno>
 #include <cstdlib>

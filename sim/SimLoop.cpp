@@ -1,4 +1,4 @@
-#include "sim/SimLoop.h"
+#include "SimLoop.h"
 
 #include <algorithm>
 #include <array>

@@ -2,8 +2,8 @@
 // The simulator's event loop: reads interrogations, answers after the delay, floods when
 // asked, and prints one line per exchange. Waits in poll with a timeout, never spins.
 
-#include "sim/Scenario.h"
-#include "sim/SerialEndpoint.h"
+#include "Scenario.h"
+#include "SerialEndpoint.h"
 
 #include <chrono>
 #include <cstddef>

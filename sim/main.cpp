@@ -1,10 +1,10 @@
 // quendix-sim: stands in for the acoustic ranging unit on a pseudo-terminal or serial device.
 
-#include "sim/ReplayLog.h"
-#include "sim/Scenario.h"
-#include "sim/SerialEndpoint.h"
-#include "sim/SimLoop.h"
-#include "sim/SimOptions.h"
+#include "ReplayLog.h"
+#include "Scenario.h"
+#include "SerialEndpoint.h"
+#include "SimLoop.h"
+#include "SimOptions.h"
 
 #include <csignal>
 #include <cstdio>

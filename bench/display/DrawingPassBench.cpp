@@ -1,8 +1,8 @@
 // One paint of the homing view at 1920 x 1080: background fill, mapping and the whole drawing
 // pass through the QPainter device context into an image. Goal: 2 ms or less.
-#include "display/CHomingPicture.h"
-#include "platform/gdi/CPainterDC.h"
-#include "platform/gdi/GdiColor.h"
+#include "CHomingPicture.h"
+#include "CPainterDC.h"
+#include "GdiColor.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -2,11 +2,11 @@
 // thread, and floods from quendix-sim at and above 38,400 baud with the resident memory.
 // Usage: link_bench [latency-samples]
 
-#include "link/CSerialLink.h"
-#include "platform/comms/IWindowTarget.h"
-#include "platform/comms/Instrumentation.h"
-#include "platform/comms/PortNamespace.h"
-#include "platform/profile/CPrivateProfile.h"
+#include "CPrivateProfile.h"
+#include "CSerialLink.h"
+#include "IWindowTarget.h"
+#include "Instrumentation.h"
+#include "PortNamespace.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

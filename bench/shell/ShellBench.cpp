@@ -3,9 +3,9 @@
 //  - CPU of the display at period 1 s while the unit answers every interrogation;
 //  - resident memory, against an empty Qt main window on the same platform.
 // Usage: quendix-bench-shell QUENDIX_BINARY MINIMAL_WINDOW_BINARY [SAMPLES] [CPU_SECONDS]
-#include "tests/link/PtyFarEnd.h"
-#include "tests/support/ProcessFacts.h"
-#include "tests/support/TempFolder.h"
+#include "ProcessFacts.h"
+#include "PtyFarEnd.h"
+#include "TempFolder.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,8 +1,8 @@
-#include "platform/comms/CChannelState.h"
+#include "CChannelState.h"
 
-#include "platform/comms/CWriteEvent.h"
-#include "platform/comms/QMgr.h"
-#include "platform/comms/eCommProp.h"
+#include "CWriteEvent.h"
+#include "QMgr.h"
+#include "eCommProp.h"
 
 #include <algorithm>
 #include <cstring>

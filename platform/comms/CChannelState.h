@@ -2,8 +2,8 @@
 // What the program's calls and the port's worker thread share: the queue manager, the read
 // and write mechanisms and the counters, behind one mutex.
 
-#include "platform/comms/CommStats.h"
-#include "platform/comms/ReplyMechanism.h"
+#include "CommStats.h"
+#include "ReplyMechanism.h"
 
 #include <cstddef>
 #include <cstdint>

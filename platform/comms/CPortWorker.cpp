@@ -1,7 +1,7 @@
-#include "platform/comms/CPortWorker.h"
+#include "CPortWorker.h"
 
-#include "platform/comms/CChannelState.h"
-#include "platform/comms/TickCount.h"
+#include "CChannelState.h"
+#include "TickCount.h"
 
 #include <array>
 

@@ -2,8 +2,8 @@
 // Owns the serial port on the library's worker thread: opens and configures it, cuts what it
 // receives into telegrams for the read queue and writes the cued buffers.
 
-#include "platform/comms/CTelegramCutter.h"
-#include "platform/comms/eCommProp.h"
+#include "CTelegramCutter.h"
+#include "eCommProp.h"
 
 #include <QObject>
 #include <QSerialPort>

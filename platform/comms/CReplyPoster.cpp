@@ -1,7 +1,7 @@
-#include "platform/comms/CReplyPoster.h"
+#include "CReplyPoster.h"
 
-#include "platform/comms/CChannelState.h"
-#include "platform/comms/IWindowTarget.h"
+#include "CChannelState.h"
+#include "IWindowTarget.h"
 
 #include <QCoreApplication>
 #include <QEvent>

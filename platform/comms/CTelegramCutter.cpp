@@ -1,4 +1,4 @@
-#include "platform/comms/CTelegramCutter.h"
+#include "CTelegramCutter.h"
 
 void CTelegramCutter::Feed(std::string_view bytes, const Sink& onTelegram) {
     for (const char byte : bytes) {

@@ -6,7 +6,7 @@
 // is ignored. A line longer than a buffer's text is no telegram of the unit: it is discarded
 // whole, up to its terminator, and counted.
 
-#include "platform/comms/Buffer.h"
+#include "Buffer.h"
 
 #include <array>
 #include <atomic>

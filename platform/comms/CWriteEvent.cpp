@@ -1,4 +1,4 @@
-#include "platform/comms/CWriteEvent.h"
+#include "CWriteEvent.h"
 
 void CWriteEvent::Set() {
     {

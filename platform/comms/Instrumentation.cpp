@@ -1,10 +1,10 @@
-#include "platform/comms/Instrumentation.h"
+#include "Instrumentation.h"
 
-#include "platform/comms/CDCB.h"
-#include "platform/comms/CPortWorker.h"
-#include "platform/comms/CReplyPoster.h"
-#include "platform/comms/PortNamespace.h"
-#include "platform/comms/ReplyMechanism.h"
+#include "CDCB.h"
+#include "CPortWorker.h"
+#include "CReplyPoster.h"
+#include "PortNamespace.h"
+#include "ReplyMechanism.h"
 
 #include <QFile>
 #include <cstring>

@@ -3,9 +3,9 @@
 // queue and writes cued buffers from the write queue. Every call comes from one thread, the
 // user-interface thread; read notices reach the window target on that thread too.
 
-#include "platform/comms/CChannelState.h"
-#include "platform/comms/CommStats.h"
-#include "platform/comms/eCommProp.h"
+#include "CChannelState.h"
+#include "CommStats.h"
+#include "eCommProp.h"
 
 #include <QThread>
 #include <cstdint>

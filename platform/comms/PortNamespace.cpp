@@ -1,6 +1,6 @@
-#include "platform/comms/PortNamespace.h"
+#include "PortNamespace.h"
 
-#include "core/IProfile.h"
+#include "IProfile.h"
 
 #include <array>
 #include <charconv>

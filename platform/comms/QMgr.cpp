@@ -1,4 +1,4 @@
-#include "platform/comms/QMgr.h"
+#include "QMgr.h"
 
 QMgr::QMgr() {
     auto& freeQueue = m_queues[0];

@@ -2,7 +2,7 @@
 // The queue manager: a fixed pool of buffers moved between numbered queues. Queue 0 holds
 // the free buffers. Every call is safe from any thread.
 
-#include "platform/comms/Buffer.h"
+#include "Buffer.h"
 
 #include <array>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "platform/comms/TickCount.h"
+#include "TickCount.h"
 
 #include <chrono>
 

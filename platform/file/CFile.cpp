@@ -1,6 +1,6 @@
-#include "platform/file/CFile.h"
+#include "CFile.h"
 
-#include "platform/utility/PathFunctions.h"
+#include "PathFunctions.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -2,7 +2,7 @@
 // The data log file over POSIX: opened for writing without truncation, held for exclusive use
 // through an advisory lock (a second running copy cannot open it), appended to with whole writes.
 
-#include "core/IFile.h"
+#include "IFile.h"
 
 class CFile : public IFile {
 public:

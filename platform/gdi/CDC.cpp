@@ -1,4 +1,4 @@
-#include "platform/gdi/CDC.h"
+#include "CDC.h"
 
 void CDC::SetMapMode(int nMapMode) {
     m_mapping.SetMapMode(nMapMode);

@@ -8,9 +8,9 @@
 // This base keeps the state (mapping, objects, colours, current position); an implementation
 // renders and measures. Every operation is virtual so that a recording context can note it.
 
-#include "platform/gdi/CGdiObjectTable.h"
-#include "platform/gdi/CViewportMapping.h"
-#include "platform/gdi/GdiTypes.h"
+#include "CGdiObjectTable.h"
+#include "CViewportMapping.h"
+#include "GdiTypes.h"
 
 #include <string>
 

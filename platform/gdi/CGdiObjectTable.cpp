@@ -1,4 +1,4 @@
-#include "platform/gdi/CGdiObjectTable.h"
+#include "CGdiObjectTable.h"
 
 namespace {
 

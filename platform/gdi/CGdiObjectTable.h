@@ -5,7 +5,7 @@
 // null. An object still selected is not deleted (GDI forbids it), and deleting a stock object
 // does nothing.
 
-#include "platform/gdi/GdiTypes.h"
+#include "GdiTypes.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "platform/gdi/CGdiSelection.h"
+#include "CGdiSelection.h"
 
 CGdiSelection::CGdiSelection(CDC& dc, HGDIOBJ created)
     : m_dc(dc), m_hCreated(created), m_hPrevious(dc.SelectObject(created)) {}

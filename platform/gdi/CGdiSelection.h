@@ -3,7 +3,7 @@
 // the previous object is selected back first, then the created one is deleted. A created object
 // that is null selects nothing, or the stock object given as the fallback.
 
-#include "platform/gdi/CDC.h"
+#include "CDC.h"
 
 class CGdiSelection {
 public:

@@ -1,4 +1,4 @@
-#include "platform/gdi/CGlyphMapText.h"
+#include "CGlyphMapText.h"
 
 #include <QGlyphRun>
 #include <QImage>

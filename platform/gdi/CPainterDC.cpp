@@ -1,7 +1,7 @@
-#include "platform/gdi/CPainterDC.h"
+#include "CPainterDC.h"
 
-#include "platform/gdi/CGlyphMapText.h"
-#include "platform/gdi/GdiColor.h"
+#include "CGlyphMapText.h"
+#include "GdiColor.h"
 
 #include <QPainter>
 #include <QPen>

@@ -7,7 +7,7 @@
 // the Swiss family are honoured; width, escapement, orientation, character set, precisions and
 // quality are kept but do not change the drawing. Wide pens have round caps and joins.
 
-#include "platform/gdi/CDC.h"
+#include "CDC.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -1,4 +1,4 @@
-#include "platform/gdi/CRecordingDC.h"
+#include "CRecordingDC.h"
 
 #include <cstdio>
 #include <cstdlib>

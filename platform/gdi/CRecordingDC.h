@@ -4,7 +4,7 @@
 //   cell height c = |lfHeight| (16 when lfHeight is 0): tmHeight c, tmAscent c - c/5,
 //   tmDescent c/5, tmExternalLeading c/12; every character is c/2 wide.
 
-#include "platform/gdi/CDC.h"
+#include "CDC.h"
 
 #include <cstddef>
 #include <string>

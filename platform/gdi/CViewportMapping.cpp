@@ -1,4 +1,4 @@
-#include "platform/gdi/CViewportMapping.h"
+#include "CViewportMapping.h"
 
 #include <algorithm>
 #include <cmath>

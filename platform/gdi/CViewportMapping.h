@@ -3,7 +3,7 @@
 // two mapping modes our views use: MM_TEXT (one unit, one pixel) and MM_ISOTROPIC (units as
 // long in x as in y; the window fits the smaller viewport extent, a negative extent flips).
 
-#include "platform/gdi/GdiTypes.h"
+#include "GdiTypes.h"
 
 class CViewportMapping {
 public:

@@ -1,4 +1,4 @@
-#include "platform/gdi/GdiColor.h"
+#include "GdiColor.h"
 
 #include <QGuiApplication>
 #include <QPalette>

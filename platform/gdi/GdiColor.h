@@ -1,7 +1,7 @@
 #pragma once
 // Win32 colours on Qt.
 
-#include "platform/gdi/GdiTypes.h"
+#include "GdiTypes.h"
 
 #include <QColor>
 

@@ -1,7 +1,7 @@
-#include "platform/profile/CPrivateProfile.h"
+#include "CPrivateProfile.h"
 
-#include "platform/profile/CProfileText.h"
-#include "platform/profile/CReplacedFile.h"
+#include "CProfileText.h"
+#include "CReplacedFile.h"
 
 #include <fstream>
 #include <iterator>

@@ -4,7 +4,7 @@
 // A write replaces the file as a whole (a temporary file in the same folder, renamed over it), so
 // a failed write leaves the file as it was.
 
-#include "core/IProfile.h"
+#include "IProfile.h"
 
 #include <filesystem>
 #include <optional>

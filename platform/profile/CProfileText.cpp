@@ -1,4 +1,4 @@
-#include "platform/profile/CProfileText.h"
+#include "CProfileText.h"
 
 #include <cstdint>
 #include <utility>

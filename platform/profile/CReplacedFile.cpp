@@ -1,4 +1,4 @@
-#include "platform/profile/CReplacedFile.h"
+#include "CReplacedFile.h"
 
 #include <cstdio>
 #include <fstream>

@@ -1,7 +1,7 @@
-#include "platform/utility/CBuffView.h"
+#include "CBuffView.h"
 
-#include "platform/gdi/CPainterDC.h"
-#include "platform/gdi/GdiColor.h"
+#include "CPainterDC.h"
+#include "GdiColor.h"
 
 #include <QPainter>
 

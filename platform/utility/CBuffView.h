@@ -5,8 +5,8 @@
 // through an erased background. The buffer has the screen's pixel density, so text stays sharp
 // on high-density screens.
 
-#include "platform/gdi/CDC.h"
-#include "platform/gdi/GdiTypes.h"
+#include "CDC.h"
+#include "GdiTypes.h"
 
 #include <QImage>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "platform/utility/PathFunctions.h"
+#include "PathFunctions.h"
 
 #include <algorithm>
 #include <filesystem>

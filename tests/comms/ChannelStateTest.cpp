@@ -1,7 +1,7 @@
-#include "platform/comms/CChannelState.h"
-#include "platform/comms/CWriteEvent.h"
-#include "platform/comms/IWindowTarget.h"
-#include "platform/comms/QMgr.h"
+#include "CChannelState.h"
+#include "CWriteEvent.h"
+#include "IWindowTarget.h"
+#include "QMgr.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,4 +1,4 @@
-#include "platform/comms/QMgr.h"
+#include "QMgr.h"
 
 #include <gtest/gtest.h>
 #include <set>

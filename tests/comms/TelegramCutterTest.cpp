@@ -1,4 +1,4 @@
-#include "platform/comms/CTelegramCutter.h"
+#include "CTelegramCutter.h"
 
 #include <gtest/gtest.h>
 #include <string>

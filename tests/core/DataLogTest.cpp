@@ -1,6 +1,6 @@
 // The data log on real files in the fake installation's DATA folder.
-#include "core/CQuendixDoc.h"
-#include "tests/support/FakeDocHost.h"
+#include "CQuendixDoc.h"
+#include "FakeDocHost.h"
 
 #include <gtest/gtest.h>
 

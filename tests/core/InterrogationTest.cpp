@@ -1,6 +1,6 @@
 // The interrogation cycle with an injected tick count.
-#include "core/CQuendixDoc.h"
-#include "tests/support/FakeDocHost.h"
+#include "CQuendixDoc.h"
+#include "FakeDocHost.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Number text stays locale-independent: files and the log read the same on every machine.
-#include "core/NumberText.h"
+#include "NumberText.h"
 
 #include <clocale>
 #include <cmath>

@@ -1,6 +1,6 @@
 // The corrected range, the document's state at start-up and its accessors.
-#include "core/CQuendixDoc.h"
-#include "tests/support/FakeDocHost.h"
+#include "CQuendixDoc.h"
+#include "FakeDocHost.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

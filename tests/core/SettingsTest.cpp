@@ -1,6 +1,6 @@
 // Settings persistence in the INI file, and the settings command.
-#include "core/CQuendixDoc.h"
-#include "tests/support/FakeDocHost.h"
+#include "CQuendixDoc.h"
+#include "FakeDocHost.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Reply telegrams: what the decoder makes of them, and what a reply does to the document.
-#include "core/CQuendixDoc.h"
-#include "core/DecodeTelegram.h"
-#include "tests/support/FakeDocHost.h"
+#include "CQuendixDoc.h"
+#include "DecodeTelegram.h"
+#include "FakeDocHost.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // The settings dialog as the operator uses it: real widgets on the offscreen platform.
-#include "dialogs/CSettingsDlg.h"
+#include "CSettingsDlg.h"
 
-#include "dialogs/DialogUnits.h"
-#include "dialogs/SettingsTemplate.h"
-#include "tests/dialogs/MessageBoxAnswerer.h"
+#include "DialogUnits.h"
+#include "MessageBoxAnswerer.h"
+#include "SettingsTemplate.h"
 
 #include <QComboBox>
 #include <QLabel>

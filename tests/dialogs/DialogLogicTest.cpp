@@ -1,8 +1,8 @@
 // The settings dialog's pure logic: cutting to two decimals, units, field parsing, list search.
-#include "core/QuendixCodes.h"
-#include "dialogs/ComboSearch.h"
-#include "dialogs/FieldText.h"
-#include "dialogs/UnitConversion.h"
+#include "ComboSearch.h"
+#include "FieldText.h"
+#include "QuendixCodes.h"
+#include "UnitConversion.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

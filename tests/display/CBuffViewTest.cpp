@@ -1,7 +1,7 @@
-#include "platform/utility/CBuffView.h"
+#include "CBuffView.h"
 
-#include "platform/gdi/CGdiSelection.h"
-#include "platform/gdi/GdiColor.h"
+#include "CGdiSelection.h"
+#include "GdiColor.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

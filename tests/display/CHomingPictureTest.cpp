@@ -1,6 +1,6 @@
-#include "display/CHomingPicture.h"
+#include "CHomingPicture.h"
 
-#include "platform/gdi/CRecordingDC.h"
+#include "CRecordingDC.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

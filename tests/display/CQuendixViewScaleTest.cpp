@@ -1,9 +1,9 @@
 // The view on a screen of twice the pixel density: the window is drawn at the device's own
 // resolution, so its large type stays sharp instead of being a small picture blown up.
-#include "core/CQuendixDoc.h"
-#include "display/CQuendixView.h"
-#include "platform/gdi/GdiColor.h"
-#include "tests/support/FakeDocHost.h"
+#include "CQuendixDoc.h"
+#include "CQuendixView.h"
+#include "FakeDocHost.h"
+#include "GdiColor.h"
 
 #include <QApplication>
 #include <QImage>

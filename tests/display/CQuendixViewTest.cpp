@@ -1,8 +1,8 @@
-#include "display/CQuendixView.h"
+#include "CQuendixView.h"
 
-#include "core/CQuendixDoc.h"
-#include "platform/gdi/GdiColor.h"
-#include "tests/support/FakeDocHost.h"
+#include "CQuendixDoc.h"
+#include "FakeDocHost.h"
+#include "GdiColor.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

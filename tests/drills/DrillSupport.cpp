@@ -1,7 +1,7 @@
-#include "tests/drills/DrillSupport.h"
+#include "DrillSupport.h"
 
-#include "tests/link/WaitUntil.h"
-#include "tests/support/ProcessFacts.h"
+#include "ProcessFacts.h"
+#include "WaitUntil.h"
 
 #include <algorithm>
 #include <csignal>

@@ -1,8 +1,8 @@
 #pragma once
 // Observations of the running program from outside, shared by the drills.
 
-#include "tests/e2e/Installation.h"
-#include "tests/link/PtyFarEnd.h"
+#include "Installation.h"
+#include "PtyFarEnd.h"
 
 #include <chrono>
 #include <filesystem>

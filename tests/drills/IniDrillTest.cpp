@@ -1,11 +1,11 @@
 // INI files the program cannot fully use: binary junk, a 1 MiB line, keys outside any section,
 // a file far too large, a read-only file, a missing folder. The program starts with the defaults
 // or what it could read, ends normally on SIGTERM, and its save loses nothing that was in the file.
-#include "platform/profile/CPrivateProfile.h"
-#include "tests/drills/DrillSupport.h"
-#include "tests/drills/PrivateMounts.h"
-#include "tests/e2e/Installation.h"
-#include "tests/link/PtyFarEnd.h"
+#include "CPrivateProfile.h"
+#include "DrillSupport.h"
+#include "Installation.h"
+#include "PrivateMounts.h"
+#include "PtyFarEnd.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -1,10 +1,10 @@
 // kill -9 of the display while the simulator floods it with telegrams: the log holds only whole
 // lines ending in CR LF, every line written before the kill is still there, the INI file is as
 // it was, and the next start appends after the old lines.
-#include "tests/drills/DrillSupport.h"
-#include "tests/e2e/Installation.h"
-#include "tests/link/WaitUntil.h"
-#include "tests/support/TempFolder.h"
+#include "DrillSupport.h"
+#include "Installation.h"
+#include "TempFolder.h"
+#include "WaitUntil.h"
 
 #include <QProcess>
 #include <gtest/gtest.h>

@@ -3,11 +3,11 @@
 // nobody can answer it, so the drill answers it with SIGTERM, which closes it first. The program
 // then finishes its start-up and closes the normal way: no log written, the log it could not
 // open as it was, the INI file saved. A first copy holding the log logs on meanwhile.
-#include "platform/profile/CPrivateProfile.h"
-#include "tests/drills/DrillSupport.h"
-#include "tests/drills/PrivateMounts.h"
-#include "tests/e2e/Installation.h"
-#include "tests/link/PtyFarEnd.h"
+#include "CPrivateProfile.h"
+#include "DrillSupport.h"
+#include "Installation.h"
+#include "PrivateMounts.h"
+#include "PtyFarEnd.h"
 
 #include <gtest/gtest.h>
 

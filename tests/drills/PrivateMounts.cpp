@@ -1,4 +1,4 @@
-#include "tests/drills/PrivateMounts.h"
+#include "PrivateMounts.h"
 
 #include <QProcess>
 #include <utility>

@@ -2,8 +2,8 @@
 // plugged in again as a new pseudo-terminal under the same name: while it is gone the display
 // lets go of the port and spends no CPU on it; then it finds the new one at its next ticks,
 // interrogates it and logs its replies.
-#include "tests/drills/DrillSupport.h"
-#include "tests/link/WaitUntil.h"
+#include "DrillSupport.h"
+#include "WaitUntil.h"
 
 #include <gtest/gtest.h>
 

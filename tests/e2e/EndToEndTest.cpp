@@ -1,9 +1,9 @@
 // The real program, offscreen, in a scratch installation folder, talking to a unit on a
 // pseudo-terminal: what goes out on the wire, what lands in the log, and what the INI file
 // holds after a termination signal.
-#include "tests/e2e/Installation.h"
-#include "tests/link/PtyFarEnd.h"
-#include "tests/support/TempFolder.h"
+#include "Installation.h"
+#include "PtyFarEnd.h"
+#include "TempFolder.h"
 
 #include <QProcess>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "tests/e2e/Installation.h"
+#include "Installation.h"
 
 Installation::Installation(const std::string& ini) {
     std::filesystem::create_directories(DataFolder());

@@ -2,8 +2,8 @@
 // A scratch installation of the real program: bin/quendix, bin/DATA/ and INI/Quendix.ini in a
 // temporary folder, and the copy of the program started from it.
 
-#include "tests/e2e/ProgramProcess.h"
-#include "tests/support/TempFolder.h"
+#include "ProgramProcess.h"
+#include "TempFolder.h"
 
 #include <filesystem>
 #include <string>

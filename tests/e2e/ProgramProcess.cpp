@@ -1,4 +1,4 @@
-#include "tests/e2e/ProgramProcess.h"
+#include "ProgramProcess.h"
 
 #include <QProcessEnvironment>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The log file on real files: appending, exclusive use, and what it refuses to open.
-#include "platform/file/CFile.h"
-#include "tests/support/TempFolder.h"
+#include "CFile.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,7 +1,7 @@
-#include "platform/gdi/CPainterDC.h"
+#include "CPainterDC.h"
 
-#include "platform/gdi/CGdiSelection.h"
-#include "platform/gdi/GdiColor.h"
+#include "CGdiSelection.h"
+#include "GdiColor.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,8 +1,8 @@
-#include "link/PortDiscovery.h"
+#include "PortDiscovery.h"
 
-#include "platform/comms/PortNamespace.h"
-#include "tests/link/PortMap.h"
-#include "tests/link/PtyFarEnd.h"
+#include "PortMap.h"
+#include "PortNamespace.h"
+#include "PtyFarEnd.h"
 
 #include <gtest/gtest.h>
 

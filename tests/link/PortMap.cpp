@@ -1,7 +1,7 @@
-#include "tests/link/PortMap.h"
+#include "PortMap.h"
 
-#include "platform/comms/PortNamespace.h"
-#include "platform/profile/CPrivateProfile.h"
+#include "CPrivateProfile.h"
+#include "PortNamespace.h"
 
 PortMap::PortMap() : m_pProfile(std::make_shared<CPrivateProfile>(m_folder / "Quendix.ini")) {
     std::string text = "[Ports]\r\n";

@@ -2,7 +2,7 @@
 // The port namespace over a real INI file in a temporary folder. Every COM1 to COM32 starts
 // mapped to a path that does not exist, so no test depends on the machine's own ports.
 
-#include "tests/support/TempFolder.h"
+#include "TempFolder.h"
 
 #include <memory>
 #include <string>

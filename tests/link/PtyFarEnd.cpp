@@ -1,4 +1,4 @@
-#include "tests/link/PtyFarEnd.h"
+#include "PtyFarEnd.h"
 
 #include <cstdlib>
 #include <fcntl.h>

@@ -2,8 +2,8 @@
 // A main window for the link's read notices: records each message and, when given a link,
 // drains it as the frame does and records the text.
 
-#include "link/CSerialLink.h"
-#include "platform/comms/IWindowTarget.h"
+#include "CSerialLink.h"
+#include "IWindowTarget.h"
 
 #include <string>
 #include <vector>

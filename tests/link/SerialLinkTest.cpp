@@ -1,11 +1,11 @@
-#include "link/CSerialLink.h"
-#include "platform/comms/Instrumentation.h"
-#include "platform/comms/QMgr.h"
-#include "tests/link/PortMap.h"
-#include "tests/link/PtyFarEnd.h"
-#include "tests/link/RecordingTarget.h"
-#include "tests/link/WaitUntil.h"
-#include "tests/support/ProcessFacts.h"
+#include "CSerialLink.h"
+#include "Instrumentation.h"
+#include "PortMap.h"
+#include "ProcessFacts.h"
+#include "PtyFarEnd.h"
+#include "QMgr.h"
+#include "RecordingTarget.h"
+#include "WaitUntil.h"
 
 #include <gtest/gtest.h>
 

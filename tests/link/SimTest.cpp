@@ -1,11 +1,11 @@
 // The real quendix-sim on a pseudo-terminal, talked to through the real serial link.
 
-#include "link/CSerialLink.h"
-#include "platform/comms/Instrumentation.h"
-#include "tests/link/PortMap.h"
-#include "tests/link/RecordingTarget.h"
-#include "tests/link/WaitUntil.h"
-#include "tests/support/ProcessFacts.h"
+#include "CSerialLink.h"
+#include "Instrumentation.h"
+#include "PortMap.h"
+#include "ProcessFacts.h"
+#include "RecordingTarget.h"
+#include "WaitUntil.h"
 
 #include <QProcess>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The private INI file on real files in a temporary folder.
-#include "platform/profile/CPrivateProfile.h"
-#include "tests/support/TempFolder.h"
+#include "CPrivateProfile.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The INI text rules on strings: look-ups, in-place rewrites and the integer reading.
-#include "platform/profile/CProfileText.h"
+#include "CProfileText.h"
 
 #include <climits>
 #include <gtest/gtest.h>

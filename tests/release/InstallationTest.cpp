@@ -1,8 +1,8 @@
 // cmake --install into a scratch prefix whose name holds a space, as an operator's folder may:
 // the installed tree, its desktop entry, and the installed program run from an unrelated folder.
-#include "tests/e2e/ProgramProcess.h"
-#include "tests/link/PtyFarEnd.h"
-#include "tests/support/TempFolder.h"
+#include "ProgramProcess.h"
+#include "PtyFarEnd.h"
+#include "TempFolder.h"
 
 #include <QProcess>
 #include <QTest>

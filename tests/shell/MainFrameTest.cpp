@@ -1,13 +1,13 @@
 // The frame's timer, reply and command routing, activation and close, with a real document on a
 // fake host and a fake application.
-#include "core/CQuendixDoc.h"
-#include "platform/comms/PortNamespace.h"
-#include "platform/profile/CPrivateProfile.h"
-#include "shell/CMainFrame.h"
-#include "shell/CommandIds.h"
-#include "shell/IShellApp.h"
-#include "tests/link/PtyFarEnd.h"
-#include "tests/support/FakeDocHost.h"
+#include "CMainFrame.h"
+#include "CPrivateProfile.h"
+#include "CQuendixDoc.h"
+#include "CommandIds.h"
+#include "FakeDocHost.h"
+#include "IShellApp.h"
+#include "PortNamespace.h"
+#include "PtyFarEnd.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAction>

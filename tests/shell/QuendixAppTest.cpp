@@ -1,12 +1,12 @@
 // The whole application in a throw-away installation folder: start-up, placement kept across
 // runs, the new-document command, the About box and the platform services it gives the document.
-#include "core/CQuendixDoc.h"
-#include "platform/profile/CPrivateProfile.h"
-#include "shell/CMainFrame.h"
-#include "shell/CQuendixApp.h"
-#include "shell/CommandIds.h"
-#include "tests/shell/ModalAnswer.h"
-#include "tests/support/TempFolder.h"
+#include "CMainFrame.h"
+#include "CPrivateProfile.h"
+#include "CQuendixApp.h"
+#include "CQuendixDoc.h"
+#include "CommandIds.h"
+#include "ModalAnswer.h"
+#include "TempFolder.h"
 
 #include <QAbstractEventDispatcher>
 #include <QDialog>

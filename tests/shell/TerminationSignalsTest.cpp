@@ -1,6 +1,6 @@
 // SIGTERM and SIGINT close the window the normal way, after any dialog running over it.
-#include "shell/CTerminationSignals.h"
-#include "tests/shell/ModalAnswer.h"
+#include "CTerminationSignals.h"
+#include "ModalAnswer.h"
 
 #include <QEventLoop>
 #include <QMessageBox>

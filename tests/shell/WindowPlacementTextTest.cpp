@@ -1,6 +1,6 @@
-#include "shell/WindowPlacementText.h"
+#include "WindowPlacementText.h"
 
-#include "shell/ScreenFit.h"
+#include "ScreenFit.h"
 
 #include <climits>
 #include <gtest/gtest.h>

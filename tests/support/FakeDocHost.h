@@ -4,13 +4,13 @@
 // window, the tick count, the local time, message boxes and the two dialogs.
 // Link target quendix_fake_host.
 
-#include "core/CSettingsData.h"
-#include "core/IDocHost.h"
-#include "core/IMainWindow.h"
-#include "platform/file/CFile.h"
-#include "platform/profile/CPrivateProfile.h"
-#include "platform/utility/PathFunctions.h"
-#include "tests/support/TempFolder.h"
+#include "CFile.h"
+#include "CPrivateProfile.h"
+#include "CSettingsData.h"
+#include "IDocHost.h"
+#include "IMainWindow.h"
+#include "PathFunctions.h"
+#include "TempFolder.h"
 
 #include <deque>
 #include <functional>

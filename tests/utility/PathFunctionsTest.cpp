@@ -1,5 +1,5 @@
 // The program's location and the conversion of its Windows-style paths.
-#include "platform/utility/PathFunctions.h"
+#include "PathFunctions.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

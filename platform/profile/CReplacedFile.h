@@ -1,17 +1,22 @@
 #pragma once
-// Replaces a file's whole content so that a failure at any point leaves the old content in place:
-// the new text goes to a temporary file in the same folder, which is then renamed over the file.
+// Replaces a file's whole content without losing the old one. Where it is safe, the new text
+// goes to a temporary file in the same folder, which is renamed over the file, so a failure at
+// any point leaves the old content in place. Where the folder is not writable, or the rename
+// would give the file another owner or group or cut a hard link, the file is rewritten in place
+// (a shared installation's INI folder; a run as root over the operator's file).
 
 #include <filesystem>
 #include <string_view>
+#include <system_error>
 
 class CReplacedFile {
 public:
     explicit CReplacedFile(std::filesystem::path path);
 
-    // False, with the file untouched, when the file is read-only, its folder is missing or
-    // not writable, or the new text cannot be written in full. A missing file is created.
-    bool Replace(std::string_view text) const;
+    // No error once the text is on the disk. Fails, with the file untouched, when the file is
+    // read-only or no regular file, its folder is missing, or the new text cannot be written in
+    // full. A missing file is created; its folder never is.
+    std::error_code Replace(std::string_view text) const;
 
 private:
     std::filesystem::path Target() const;

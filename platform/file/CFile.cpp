@@ -1,8 +1,11 @@
 #include "CFile.h"
 
+#include "CLogSync.h"
+#include "DataLogCategory.h"
 #include "PathFunctions.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -10,21 +13,46 @@
 
 namespace {
 
+// O_APPEND puts every line after whatever the file holds at that moment, so a note another
+// program appended survives, and a log truncated by a rotation tool gets no run of NUL bytes.
 // O_NONBLOCK keeps a FIFO put in the log's place from blocking the window; only regular files
-// are kept open.
-int OpenRegularForWriting(const std::string& hostPath) {
-    const int fd = ::open(hostPath.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
+// are kept open. The descriptor, or -1 with errno set.
+int OpenRegularForAppending(const std::string& hostPath) {
+    const int fd =
+        ::open(hostPath.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
     if (fd < 0)
         return -1;
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        ::close(fd);
-        return -1;
+    int error = 0;
+    if (::fstat(fd, &info) != 0 || ::flock(fd, LOCK_EX | LOCK_NB) != 0)
+        error = errno;
+    else if (!S_ISREG(info.st_mode))
+        error = S_ISDIR(info.st_mode) ? EISDIR : ENOTSUP;
+    if (error == 0)
+        return fd;
+    ::close(fd);
+    errno = error;
+    return -1;
+}
+
+const char* OpenFixFor(int error) {
+    switch (error) {
+    case ENOENT:
+        return "create its folder";
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return "make its folder and the file writable for the user running the program";
+    case EWOULDBLOCK:
+        return "another copy of the program is logging to it: close that copy";
+    default:
+        return "choose another log file name";
     }
-    return fd;
 }
 
 } // namespace
+
+CFile::CFile() = default;
 
 CFile::~CFile() {
     Close();
@@ -32,10 +60,20 @@ CFile::~CFile() {
 
 bool CFile::Open(const std::string& path) {
     Close();
-    if (path.find('\0') != std::string::npos)
+    m_hostPath = HostPath(path);
+    if (path.find('\0') != std::string::npos) {
+        errno = EINVAL;
+    } else {
+        m_fd = OpenRegularForAppending(m_hostPath);
+    }
+    if (!IsOpen()) {
+        qCWarning(lcDataLog, "Log %s not opened: %s; %s.", m_hostPath.c_str(), std::strerror(errno),
+                  OpenFixFor(errno));
         return false;
-    m_fd = OpenRegularForWriting(HostPath(path));
-    return IsOpen();
+    }
+    m_writeError = 0;
+    m_sync = std::make_unique<CLogSync>(m_fd, m_hostPath);
+    return true;
 }
 
 void CFile::SeekToEnd() {
@@ -50,23 +88,42 @@ bool CFile::Write(const char* data, std::size_t count) {
         const ssize_t written = ::write(m_fd, data, count);
         if (written < 0 && errno == EINTR)
             continue;
-        if (written <= 0)
+        if (written <= 0) {
+            NoteWriteResult(written < 0 ? errno : EIO);
             return false;
+        }
         data += written;
         count -= static_cast<std::size_t>(written);
     }
+    NoteWriteResult(0);
     return true;
 }
 
-// Every Write goes straight to the kernel (nothing is buffered here), so a line is in the file
-// once Write returns, even if the program is killed; there is nothing left to flush.
 bool CFile::Flush() {
-    return IsOpen();
+    if (!IsOpen())
+        return false;
+    m_sync->Request();
+    return true;
 }
 
 void CFile::Close() {
-    if (IsOpen()) {
-        ::close(m_fd);
-        m_fd = -1;
+    if (!IsOpen())
+        return;
+    m_sync.reset();
+    ::close(m_fd);
+    m_fd = -1;
+}
+
+// One line when writing starts to fail or fails otherwise, one when it works again.
+void CFile::NoteWriteResult(int error) {
+    if (error == m_writeError)
+        return;
+    if (error != 0) {
+        qCWarning(lcDataLog, "Log %s: lines not written: %s; %s.", m_hostPath.c_str(),
+                  std::strerror(error),
+                  error == ENOSPC ? "free some space on its disk" : "check the disk");
+    } else {
+        qCInfo(lcDataLog, "Log %s is written again.", m_hostPath.c_str());
     }
+    m_writeError = error;
 }

@@ -1,7 +1,11 @@
-// The log file on real files: appending, exclusive use, and what it refuses to open.
+// The log file on real files: appending, exclusive use, what it refuses to open, and what it
+// says when it cannot write.
 #include "CFile.h"
+#include "CapturedMessages.h"
+#include "FileSizeLimit.h"
 #include "TempFolder.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -81,4 +85,37 @@ TEST(File, WritesALargeBufferWhole) {
     ASSERT_TRUE(file.Open(log.string()));
     ASSERT_TRUE(Append(file, text));
     EXPECT_EQ(fs::file_size(log), text.size());
+}
+
+// Other programs change the log while it is held: a note appended, a rotation tool's truncation.
+// The next line goes after whatever the file then holds, with no gap of NUL bytes.
+TEST(File, NextLineFollowsWhatOthersDidToTheFile) {
+    TempFolder folder;
+    const fs::path log = folder / "log.txt";
+    CFile file;
+    ASSERT_TRUE(file.Open(log.string()));
+    file.SeekToEnd();
+    ASSERT_TRUE(Append(file, "one\r\n"));
+    std::ofstream(log, std::ios::app) << "note\n";
+    ASSERT_TRUE(Append(file, "two\r\n"));
+    EXPECT_EQ(TempFolder::ReadAll(log), "one\r\nnote\ntwo\r\n");
+    fs::resize_file(log, 0);
+    ASSERT_TRUE(Append(file, "three\r\n"));
+    EXPECT_EQ(TempFolder::ReadAll(log), "three\r\n");
+}
+
+TEST(File, FailingWritesAreToldOnceAndTheirEndOnce) {
+    TempFolder folder;
+    CFile file;
+    ASSERT_TRUE(file.Open((folder / "log.txt").string()));
+    const CapturedMessages messages("quendix.log");
+    {
+        const FileSizeLimit fullDisk(0);
+        EXPECT_FALSE(Append(file, "lost\r\n"));
+        EXPECT_FALSE(Append(file, "lost\r\n"));
+    }
+    EXPECT_TRUE(Append(file, "kept\r\n"));
+    EXPECT_TRUE(Append(file, "kept\r\n"));
+    EXPECT_THAT(messages.Lines(), testing::ElementsAre(testing::HasSubstr("File too large"),
+                                                       testing::HasSubstr("written again")));
 }

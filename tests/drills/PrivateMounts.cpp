@@ -5,13 +5,14 @@
 
 namespace {
 
-// $1: the folder to make read-only, or empty; $2: the program.
+// $1: the folder to make read-only, or empty; then the command to run.
 constexpr const char* SCRIPT = R"(
 for device in /dev/ttyS* /dev/ttyUSB* /dev/ttyACM*; do
     if [ -e "$device" ]; then mount --bind /dev/null "$device" || exit 97; fi
 done
 if [ -n "$1" ]; then mount --bind -o ro "$1" "$1" || exit 97; fi
-exec "$2")";
+shift
+exec "$@")";
 
 constexpr int PROBE_WAIT_MS = 10000;
 

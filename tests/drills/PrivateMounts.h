@@ -14,7 +14,8 @@ public:
     PrivateMounts() = default;
     explicit PrivateMounts(std::filesystem::path readOnlyFolder);
 
-    // The launcher for Installation::Start: it runs the program given as its last argument.
+    // The launcher for ProgramProcess::Start: it runs the command that follows it, which ends
+    // with the program (another launcher may come first).
     QStringList Launcher() const;
     // Empty when the namespace can be made here; otherwise why not.
     std::string WhyUnavailable() const;

@@ -19,7 +19,9 @@ bool Append(CFile& file, std::string_view text) {
 
 } // namespace
 
-TEST(File, CreatesOrAppendsWithoutTruncating) {
+// Each line goes after whatever the file holds then: earlier runs' lines, a note another program
+// appended, nothing after a rotation tool's truncation (no gap of NUL bytes).
+TEST(File, AppendsAfterWhateverTheFileHolds) {
     TempFolder folder;
     const fs::path log = folder / "log.txt";
     {
@@ -35,6 +37,12 @@ TEST(File, CreatesOrAppendsWithoutTruncating) {
     file.SeekToEnd();
     ASSERT_TRUE(Append(file, "two\r\n"));
     EXPECT_EQ(TempFolder::ReadAll(log), "one\r\ntwo\r\n");
+    std::ofstream(log, std::ios::app) << "note\n";
+    ASSERT_TRUE(Append(file, "three\r\n"));
+    EXPECT_EQ(TempFolder::ReadAll(log), "one\r\ntwo\r\nnote\nthree\r\n");
+    fs::resize_file(log, 0);
+    ASSERT_TRUE(Append(file, "four\r\n"));
+    EXPECT_EQ(TempFolder::ReadAll(log), "four\r\n");
 }
 
 TEST(File, OpensTheProgramsWindowsStylePath) {
@@ -85,23 +93,6 @@ TEST(File, WritesALargeBufferWhole) {
     ASSERT_TRUE(file.Open(log.string()));
     ASSERT_TRUE(Append(file, text));
     EXPECT_EQ(fs::file_size(log), text.size());
-}
-
-// Other programs change the log while it is held: a note appended, a rotation tool's truncation.
-// The next line goes after whatever the file then holds, with no gap of NUL bytes.
-TEST(File, NextLineFollowsWhatOthersDidToTheFile) {
-    TempFolder folder;
-    const fs::path log = folder / "log.txt";
-    CFile file;
-    ASSERT_TRUE(file.Open(log.string()));
-    file.SeekToEnd();
-    ASSERT_TRUE(Append(file, "one\r\n"));
-    std::ofstream(log, std::ios::app) << "note\n";
-    ASSERT_TRUE(Append(file, "two\r\n"));
-    EXPECT_EQ(TempFolder::ReadAll(log), "one\r\nnote\ntwo\r\n");
-    fs::resize_file(log, 0);
-    ASSERT_TRUE(Append(file, "three\r\n"));
-    EXPECT_EQ(TempFolder::ReadAll(log), "three\r\n");
 }
 
 TEST(File, FailingWritesAreToldOnceAndTheirEndOnce) {

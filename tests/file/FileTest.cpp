@@ -1,11 +1,7 @@
-// The log file on real files: appending, exclusive use, what it refuses to open, and what it
-// says when it cannot write.
+// The log file on real files: appending, exclusive use, and what it refuses to open.
 #include "CFile.h"
-#include "CapturedMessages.h"
-#include "FileSizeLimit.h"
 #include "TempFolder.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -93,20 +89,4 @@ TEST(File, WritesALargeBufferWhole) {
     ASSERT_TRUE(file.Open(log.string()));
     ASSERT_TRUE(Append(file, text));
     EXPECT_EQ(fs::file_size(log), text.size());
-}
-
-TEST(File, FailingWritesAreToldOnceAndTheirEndOnce) {
-    TempFolder folder;
-    CFile file;
-    ASSERT_TRUE(file.Open((folder / "log.txt").string()));
-    const CapturedMessages messages("quendix.log");
-    {
-        const FileSizeLimit fullDisk(0);
-        EXPECT_FALSE(Append(file, "lost\r\n"));
-        EXPECT_FALSE(Append(file, "lost\r\n"));
-    }
-    EXPECT_TRUE(Append(file, "kept\r\n"));
-    EXPECT_TRUE(Append(file, "kept\r\n"));
-    EXPECT_THAT(messages.Lines(), testing::ElementsAre(testing::HasSubstr("File too large"),
-                                                       testing::HasSubstr("written again")));
 }

@@ -60,6 +60,13 @@ bool Near(const QImage& image, int x, double y, QRgb colour) {
     return false;
 }
 
+QImage Picture(const CRangePlot& plot) {
+    QImage image(plot.Layout().size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    plot.Draw(painter);
+    return image;
+}
+
 } // namespace
 
 TEST_F(Plot, TitleGivesTheFiguresOfTheLogOrOfTheWindow) {
@@ -74,15 +81,16 @@ TEST_F(Plot, TitleGivesTheFiguresOfTheLogOrOfTheWindow) {
 TEST_F(Plot, PixelsShowTheRangesTheSilenceTheMarksAndTheCues) {
     const std::optional<CRangePlot> plot = Build({"--size", "800x400", "--units", "m"});
     const PlotLayout& layout = plot->Layout();
-    QImage image(layout.size, QImage::Format_RGB32);
-    QPainter painter(&image);
-    plot->Draw(painter);
-    painter.end();
+    const QImage image = Picture(*plot);
 
     const std::pair<const char*, double> ranges[] = {
         {"31/12/02,23:59:50", 150.0}, {"31/12/02,23:59:53", 147.0}, {"01/01/03,00:00:12", 132.0}};
     for (const auto& [time, metres] : ranges)
         EXPECT_TRUE(Near(image, plot->X(At(time)), plot->Y(metres), PlotColours::LINES[0])) << time;
+    const std::optional<CRangePlot> lone = Build({"--to", "31/12/02 23:59:50"});
+    EXPECT_TRUE(Near(Picture(*lone), lone->X(At("31/12/02,23:59:50")), lone->Y(150.0),
+                     PlotColours::LINES[0]));
+
     const int silent = plot->X(At("01/01/03,00:00:02"));
     int shaded = 0;
     for (int y = layout.plot.top(); y <= layout.plot.bottom(); ++y) {

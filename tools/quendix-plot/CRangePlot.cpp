@@ -41,6 +41,19 @@ std::int64_t FirstTick(std::int64_t nFrom, std::int64_t nStep) {
     return rest == 0 ? nFrom : nFrom - rest + nStep;
 }
 
+// A lone range would make a polyline of no length, which the painter leaves out; it gets a dot
+// that shows.
+void DrawRun(QPainter& painter, const QPolygonF& run) {
+    if (run.isEmpty())
+        return;
+    if (run.boundingRect().isNull())
+        painter.fillRect(QRectF(run.front() - QPointF(LINE_WIDTH, LINE_WIDTH),
+                                QSizeF(2 * LINE_WIDTH, 2 * LINE_WIDTH)),
+                         painter.pen().color());
+    else
+        painter.drawPolyline(run);
+}
+
 struct LegendEntry {
     QRgb colour;
     QString text;
@@ -211,7 +224,7 @@ void CRangePlot::DrawRanges(QPainter& painter) const {
             if (!range.bUsed)
                 continue;
             if (previous && !m_columns.Joined(*previous, range)) {
-                painter.drawPolyline(run);
+                DrawRun(painter, run);
                 run.clear();
             }
             const double x = m_layout.plot.left() + static_cast<double>(column);
@@ -219,7 +232,7 @@ void CRangePlot::DrawRanges(QPainter& painter) const {
                 run << QPointF(x, Y(m_units.FromMilliseconds(ms)));
             previous = &range;
         }
-        painter.drawPolyline(run);
+        DrawRun(painter, run);
     }
     painter.restore();
 }

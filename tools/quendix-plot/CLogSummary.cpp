@@ -44,15 +44,8 @@ std::vector<int> CLogSummary::Transponders() const {
     return numbers;
 }
 
+// The commonest interval stands even when the unit was silent half the time.
 int CLogSummary::PeriodSeconds() const {
-    std::size_t total = 0;
-    for (const std::size_t count : m_intervals)
-        total += count;
-    std::size_t below = 0;
-    for (std::size_t seconds = 0; seconds < INTERVAL_SLOTS; ++seconds) {
-        below += m_intervals[seconds];
-        if (2 * below > total)
-            return std::max(1, static_cast<int>(seconds));
-    }
-    return 1;
+    const auto commonest = std::max_element(m_intervals.begin(), m_intervals.end());
+    return std::max(1, static_cast<int>(commonest - m_intervals.begin()));
 }

@@ -34,7 +34,7 @@ public:
     std::optional<std::pair<double, double>> RangeSpan() const;
     // The transponders, most replies first.
     std::vector<int> Transponders() const;
-    // The median interval between two lines of a transponder, at least a second.
+    // The commonest interval between two lines of a transponder, at least a second.
     int PeriodSeconds() const;
 
 private:

@@ -85,27 +85,35 @@ void CRangePlot::Draw(QPainter& painter) const {
     painter.fillRect(QRect(QPoint(0, 0), m_layout.size), QColor(PlotColours::BACKGROUND));
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    const std::vector<bool> silent = m_columns.SilentColumns();
-    DrawColumnRuns(painter, m_layout.plot, [&](int column) -> std::optional<QRgb> {
-        return silent[static_cast<std::size_t>(column)] ? std::optional(PlotColours::SILENCE)
-                                                        : std::nullopt;
-    });
+    DrawSilences(painter);
     DrawTitle(painter);
     DrawValueAxis(painter);
     DrawTimeAxis(painter);
     DrawRanges(painter);
     DrawMarks(painter);
+    DrawCueStrip(painter);
+    painter.setPen(QColor(PlotColours::FRAME));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(m_layout.plot.adjusted(-1, -1, 0, 0));
+    painter.drawRect(m_layout.cueStrip.adjusted(-1, -1, 0, 0));
+    DrawLegend(painter);
+}
+
+void CRangePlot::DrawSilences(QPainter& painter) const {
+    const std::vector<bool> silent = m_columns.SilentColumns();
+    DrawColumnRuns(painter, m_layout.plot, [&](int column) -> std::optional<QRgb> {
+        return silent[static_cast<std::size_t>(column)] ? std::optional(PlotColours::SILENCE)
+                                                        : std::nullopt;
+    });
+}
+
+void CRangePlot::DrawCueStrip(QPainter& painter) const {
     const std::vector<std::optional<int>> cues = m_columns.CueStrip();
     DrawColumnRuns(painter, m_layout.cueStrip, [&](int column) -> std::optional<QRgb> {
         const std::optional<int> cue = cues[static_cast<std::size_t>(column)];
         return cue ? std::optional(PlotColours::CUES[static_cast<std::size_t>(*cue)])
                    : std::nullopt;
     });
-    painter.setPen(QColor(PlotColours::FRAME));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(m_layout.plot.adjusted(-1, -1, 0, 0));
-    painter.drawRect(m_layout.cueStrip.adjusted(-1, -1, 0, 0));
-    DrawLegend(painter);
 }
 
 void CRangePlot::DrawTitle(QPainter& painter) const {

@@ -13,6 +13,8 @@
 
 #include <QPainter>
 #include <QRgb>
+#include <functional>
+#include <optional>
 #include <string>
 
 class CRangePlot {
@@ -29,6 +31,7 @@ public:
     double Y(double dRange) const;
 
 private:
+    void DrawSilences(QPainter& painter) const;
     void DrawTitle(QPainter& painter) const;
     void DrawValueAxis(QPainter& painter) const;
     void DrawTimeAxis(QPainter& painter) const;
@@ -37,6 +40,7 @@ private:
                         int nWiden = 0) const;
     void DrawRanges(QPainter& painter) const;
     void DrawMarks(QPainter& painter) const;
+    void DrawCueStrip(QPainter& painter) const;
     void DrawLegend(QPainter& painter) const;
 
     PlotLayout m_layout;

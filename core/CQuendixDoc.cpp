@@ -6,6 +6,7 @@
 #include "IMainWindow.h"
 #include "IProfile.h"
 #include "NumberText.h"
+#include "StoredUnits.h"
 
 #include <array>
 #include <ctime>
@@ -18,28 +19,6 @@ constexpr const char* kLogFailure = "Log File not found - data not being logged"
 // The log lives in DATA: a stored name that reaches elsewhere is not opened.
 bool IsPlainFileName(const std::string& name) {
     return name.find_first_of("/\\") == std::string::npos && name.find("..") == std::string::npos;
-}
-
-int UnitsFromStored(int stored) {
-    switch (stored) {
-    case 1:
-        return UNITS_FEET;
-    case 2:
-        return UNITS_MSEC;
-    default:
-        return UNITS_METRES;
-    }
-}
-
-int StoredFromUnits(int units) {
-    switch (units) {
-    case UNITS_FEET:
-        return 1;
-    case UNITS_MSEC:
-        return 2;
-    default:
-        return 0;
-    }
 }
 
 std::string FormatLocalTime(const std::tm& now) {

@@ -1,29 +1,12 @@
 #include "ReplayLog.h"
 
-#include <fstream>
-
-namespace {
-
-const std::string MARKER = "TelGrm:";
-
-} // namespace
+#include "ReadDataLog.h"
 
 std::optional<ReplayLog> ReplayLog::Load(const std::string& strPath) {
-    std::ifstream file(strPath, std::ios::binary);
-    if (!file)
-        return std::nullopt;
     ReplayLog log;
-    std::string line;
-    while (std::getline(file, line)) {
-        const auto marker = line.find(MARKER);
-        if (marker == std::string::npos)
-            continue;
-        std::string telegram = line.substr(marker + MARKER.size());
-        if (!telegram.empty() && telegram.back() == '\r')
-            telegram.pop_back();
-        log.m_telegrams.push_back(std::move(telegram));
-    }
-    if (log.m_telegrams.empty())
+    const auto counts = ReadDataLog(
+        strPath, [&](const LogLine& line) { log.m_telegrams.emplace_back(line.telegram); });
+    if (!counts || log.m_telegrams.empty())
         return std::nullopt;
     return log;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The telegrams recorded in a log file of the display: the text after "TelGrm:" on each line
-// that has it, without the line end, in order.
+// The telegrams recorded in a log file of the display: the text after "TelGrm:" on each line in
+// the log's layout, without the line end, in order.
 
 #include <optional>
 #include <string>
@@ -8,7 +8,7 @@
 
 class ReplayLog {
 public:
-    // Nothing when the file cannot be read or holds no telegram line.
+    // Nothing when the file cannot be read or holds no log line.
     static std::optional<ReplayLog> Load(const std::string& strPath);
     ReplayLog() = default;
 

@@ -77,6 +77,7 @@ TEST(Installation, HoldsTheProgramsTheirFoldersAndADesktopEntryForThePrefix) {
                                        "bin/DATA/",
                                        "bin/quendix",
                                        "bin/quendix-ini",
+                                       "bin/quendix-plot",
                                        "bin/quendix-sim",
                                        "share/",
                                        "share/applications/",
@@ -103,7 +104,8 @@ TEST(Installation, HoldsTheProgramsTheirFoldersAndADesktopEntryForThePrefix) {
 TEST(Installation, ProgramsLeadNowhereIntoTheBuildTree) {
     const Installation installation;
     ASSERT_TRUE(installation.Install());
-    for (const char* program : {"bin/quendix", "bin/quendix-ini", "bin/quendix-sim"}) {
+    for (const char* program :
+         {"bin/quendix", "bin/quendix-ini", "bin/quendix-plot", "bin/quendix-sim"}) {
         const std::optional<std::string> dynamic =
             RunCommand("readelf", {"--dynamic", Text(installation / program)});
         ASSERT_TRUE(dynamic) << program;
@@ -136,10 +138,18 @@ TEST(Installation, ProgramKeepsItsLogAndSettingsInTheInstallation) {
     EXPECT_THAT(settings, HasSubstr("\r\nTpdrNo=10\r\n"));
     EXPECT_THAT(settings, HasSubstr("\r\n[MainFrameState]\r\nSettings="));
 
+    // The installed plot finds the settings beside its installation: feet, as the operator chose.
+    ASSERT_TRUE(RunCommand(tool, {Text(ini), "Settings", "Units", "1"}));
+    const TempFolder pictures;
+    ASSERT_TRUE(RunCommand(Text(installation / "bin/quendix-plot"),
+                           {Text(log), "-o", Text(pictures / "run.svg")}));
+    EXPECT_THAT(TempFolder::ReadAll(pictures / "run.svg"), HasSubstr(">Range (ft at 1500 m/s)<"));
+
     // Installing again, as an update does, leaves the operator's files alone.
     const std::string logged = TempFolder::ReadAll(log);
+    const std::string chosen = TempFolder::ReadAll(ini);
     ASSERT_TRUE(installation.Install());
-    EXPECT_EQ(TempFolder::ReadAll(ini), settings);
+    EXPECT_EQ(TempFolder::ReadAll(ini), chosen);
     EXPECT_EQ(TempFolder::ReadAll(log), logged);
 }
 

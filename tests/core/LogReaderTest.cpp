@@ -1,0 +1,118 @@
+// The data log's reader: lines as the document writes them, lines a power cut damaged, and a
+// whole file read in blocks.
+#include "CQuendixDoc.h"
+#include "FakeDocHost.h"
+#include "LogLine.h"
+#include "ReadDataLog.h"
+
+#include <cerrno>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kLine =
+    "30/07/02,14:05:09,Tpdr:10,Rng:1332.933ms,Offset:0.400ms,TelGrm:$2000 ^^^^";
+constexpr std::int64_t k30Jul02At140509 = 1028037909; // seconds since 01/01/70 00:00:00
+
+struct GoodLine {
+    std::string text;
+    std::int64_t seconds;
+    int tpdr;
+    double range;
+    double offset;
+    std::string telegram;
+};
+
+} // namespace
+
+TEST(LogLine, ReadsEveryField) {
+    const GoodLine lines[] = {
+        {kLine, k30Jul02At140509, 10, 1332.933, 0.4, "$2000 ^^^^"},
+        {"31/12/99,23:59:59,Tpdr:-5,Rng:-0.400ms,Offset:0.400ms,TelGrm:", 946684799, -5, -0.4, 0.4,
+         ""},
+        {"29/02/00,12:00:00,Tpdr:250,Rng:1.000ms,Offset:0.000ms,TelGrm:$1, Rng:2ms,\r", 951825600,
+         250, 1.0, 0.0, "$1, Rng:2ms,\r"},
+    };
+    for (const GoodLine& expected : lines) {
+        const std::optional<LogLine> line = ParseLogLine(expected.text);
+        ASSERT_TRUE(line) << expected.text;
+        EXPECT_EQ(line->nSeconds, expected.seconds) << expected.text;
+        EXPECT_EQ(line->nTpdrNo, expected.tpdr);
+        EXPECT_DOUBLE_EQ(line->dRangeMs, expected.range);
+        EXPECT_DOUBLE_EQ(line->dOffsetMs, expected.offset);
+        EXPECT_EQ(line->telegram, expected.telegram);
+    }
+    // A sound speed of 0 logs numbers that are none.
+    const auto infinite = ParseLogLine("30/07/02,14:05:09,Tpdr:10,Rng:-infms,Offset:infms,TelGrm:");
+    const auto undefined =
+        ParseLogLine("30/07/02,14:05:09,Tpdr:10,Rng:nanms,Offset:-nanms,TelGrm:");
+    ASSERT_TRUE(infinite && undefined);
+    EXPECT_TRUE(std::isinf(infinite->dRangeMs) && std::isinf(infinite->dOffsetMs));
+    EXPECT_TRUE(std::isnan(undefined->dRangeMs) && std::isnan(undefined->dOffsetMs));
+}
+
+TEST(LogLine, TimeRunsOnAcrossADateChange) {
+    EXPECT_EQ(*ParseLogTime("01/01/03,00:00:01") - *ParseLogTime("31/12/02,23:59:59"), 2);
+    EXPECT_EQ(*ParseLogTime("01/03/00,00:00:00") - *ParseLogTime("28/02/00,00:00:00"), 2 * 86400);
+}
+
+TEST(LogLine, RefusesWhatIsNotALogLine) {
+    for (const char* text : {
+             "",
+             "30/07/02,14:05:1",
+             "30/07/02,14:05:09,Tpdr:10,Rng:13",
+             "30/07/02,14:05:09,Tpdr:10,Rng:1332.933ms,Offset:0.400ms",
+             "30/07/02,14:05:09,Tpdr:10,Rng:1332.933,Offset:0.400ms,TelGrm:",
+             "30/07/02,14:05:09,Tpdr:x,Rng:1332.933ms,Offset:0.400ms,TelGrm:",
+             "31/02/02,14:05:09,Tpdr:10,Rng:1332.933ms,Offset:0.400ms,TelGrm:",
+             "30/07/02,24:05:09,Tpdr:10,Rng:1332.933ms,Offset:0.400ms,TelGrm:",
+             "30-07-02,14:05:09,Tpdr:10,Rng:1332.933ms,Offset:0.400ms,TelGrm:",
+             " 30/07/02,14:05:09,Tpdr:10,Rng:1332.933ms,Offset:0.400ms,TelGrm:",
+         })
+        EXPECT_FALSE(ParseLogLine(text)) << text;
+}
+
+TEST(LogLine, RecoversTheLineWrittenAfterAPowerCut) {
+    for (const std::string& lost : {std::string("30/07/02,14:0"), std::string(300, '\0')}) {
+        const std::optional<LogLine> line = RecoverLogLine(lost + kLine);
+        ASSERT_TRUE(line);
+        EXPECT_EQ(line->nSeconds, k30Jul02At140509);
+        EXPECT_EQ(line->telegram, "$2000 ^^^^");
+    }
+    EXPECT_FALSE(RecoverLogLine("30/07/02,14:05:09,Tpdr:10,Rng:13"));
+}
+
+// The document writes two lines; the power fails in the third and the file system leaves
+// 5 MB of zeros; after the restart a line is appended, which crosses a block of the reader; the
+// last line is cut short.
+TEST(DataLogReader, ReadsWhatTheDocumentWroteAndSkipsWhatAPowerCutDamaged) {
+    FakeDocHost host;
+    host.SetIniText("[Settings]\r\nOffsetMetric=0.6\r\n");
+    {
+        CQuendixDoc doc(host);
+        doc.OnNewDocument();
+        doc.OnReply("$2000 ^^^^");
+        doc.OnReply("$-NO REPLY-");
+    }
+    const std::string written = host.LogText() + "30/07/02,14:05:1";
+    const std::string appended =
+        "30/07/02,14:07:00,Tpdr:10,Rng:1.000ms,Offset:0.400ms,TelGrm:$2 ^^^^\r\n";
+    const std::string zeros((5 << 20) - written.size() - 20, '\0');
+    TempFolder::WriteAll(host.LogPath(), written + zeros + appended + "30/07/02,14:07:0");
+
+    std::vector<std::string> telegrams;
+    const std::optional<DataLogCounts> counts =
+        ReadDataLog(host.LogPath(), [&](const LogLine& line) {
+            telegrams.emplace_back(line.telegram);
+            EXPECT_EQ(line.nTpdrNo, 10);
+        });
+    ASSERT_TRUE(counts);
+    EXPECT_EQ(telegrams, (std::vector<std::string>{"$2000 ^^^^", "$-NO REPLY-", "$2 ^^^^"}));
+    EXPECT_EQ(counts->nLines, 3u);
+    EXPECT_EQ(counts->nDamaged, 2u);
+    EXPECT_EQ(counts->nBytes, (5u << 20) + appended.size() - 4);
+
+    EXPECT_FALSE(ReadDataLog(host.LogPath("missing.txt"), [](const LogLine&) {}));
+    EXPECT_EQ(errno, ENOENT);
+}

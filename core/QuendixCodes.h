@@ -1,5 +1,5 @@
 #pragma once
-// Codes and identifiers shared by the document, the frame, the view and the dialog.
+// Codes shared by the document, the frame, the view and the dialog.
 // The values are those stored files and the view rely on; do not renumber.
 
 #include <cstdint>
@@ -23,8 +23,3 @@ inline constexpr double METRES_PER_FOOT = 0.3048;
 inline constexpr double NOMINAL_SOUND_SPEED = 1500.0;
 
 inline constexpr std::uint32_t REPLY_TIMEOUT_MS = 1500;
-
-inline constexpr std::uint32_t WM_LINK_REPLY = 101;
-inline constexpr unsigned IDT_INTERROGATE = 6;
-inline constexpr int ID_SETTINGS = 32772;
-inline constexpr int ID_LOGGING = 32773;

@@ -15,8 +15,9 @@ constexpr std::uint32_t TELEGRAM_TERMINATOR = '\n';
 
 } // namespace
 
-CSerialLink::CSerialLink(MainWindowLookup findMainWindow)
-    : m_nChannel(COMM_CHANNEL), m_findMainWindow(std::move(findMainWindow)) {}
+CSerialLink::CSerialLink(MainWindowLookup findMainWindow, PortNamespace ports)
+    : m_nChannel(COMM_CHANNEL), m_findMainWindow(std::move(findMainWindow)),
+      m_ports(std::move(ports)) {}
 
 CSerialLink::~CSerialLink() {
     Close();
@@ -25,7 +26,7 @@ CSerialLink::~CSerialLink() {
 bool CSerialLink::Open(std::uint32_t nMessage) {
     Close();
     m_pQMgr = std::make_unique<QMgr>();
-    m_pInstrument = std::make_unique<Instrumentation>();
+    m_pInstrument = std::make_unique<Instrumentation>(m_ports);
     CDCB dcb;
     // A name that does not fit the name area stays out of it: the empty name opens nothing.
     if (m_strPortName.size() < CDCB_NAME_SIZE)

@@ -3,6 +3,7 @@
 // through the communications library, queues outgoing texts, drains received telegrams and
 // tears everything down again. It moves whole texts and knows nothing of the protocol.
 
+#include "PortNamespace.h"
 #include "ReplyMechanism.h"
 
 #include <cstdint>
@@ -21,7 +22,8 @@ public:
     // Yields the application's main window at the moment of asking, or null when there is none.
     using MainWindowLookup = std::function<IWindowTarget*()>;
 
-    explicit CSerialLink(MainWindowLookup findMainWindow);
+    // The ports name the devices that the port names stand for.
+    CSerialLink(MainWindowLookup findMainWindow, PortNamespace ports);
     // Closes the link if the owner has not, so no port or thread outlives it.
     virtual ~CSerialLink();
     CSerialLink(const CSerialLink&) = delete;
@@ -43,11 +45,8 @@ public:
     void SetBaud(int nBaud) { m_nBaud = nBaud; }
     // False after a failed open, after Close, and once the port was lost (device unplugged).
     bool IsConnected() const;
-
-    // The library objects while open, null while closed; for diagnostics and tests.
+    // The queue manager while open, null while closed; for diagnostics and tests.
     const QMgr* GetQMgr() const { return m_pQMgr.get(); }
-    const Instrumentation* GetInstrument() const { return m_pInstrument.get(); }
-    std::uint32_t GetReadQueue() const { return m_rmRead.m_nQueue; }
 
 private:
     void SetCommProperties();
@@ -65,4 +64,5 @@ private:
     int m_nBaud = 9600;
     bool m_bConnected = false;
     MainWindowLookup m_findMainWindow;
+    const PortNamespace m_ports;
 };

@@ -5,7 +5,6 @@
 #include "IShellApp.h"
 #include "PortDiscovery.h"
 #include "PortText.h"
-#include "QuendixCodes.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -14,8 +13,9 @@
 #include <algorithm>
 #include <climits>
 
-CMainFrame::CMainFrame(IShellApp& app)
-    : m_app(app), m_link([this]() -> IWindowTarget* { return this; }) {
+CMainFrame::CMainFrame(IShellApp& app, PortNamespace ports)
+    : m_app(app), m_ports(std::move(ports)),
+      m_link([this]() -> IWindowTarget* { return this; }, m_ports) {
     // The document's title for an unnamed document, then the program's.
     setWindowTitle(QStringLiteral("Untitled - Quendix"));
     CreateMenus();
@@ -23,19 +23,25 @@ CMainFrame::CMainFrame(IShellApp& app)
 
 void CMainFrame::CreateMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    AddCommand(file, QStringLiteral("&Logging..."), ID_LOGGING);
-    AddCommand(file, QStringLiteral("E&xit"), ID_APP_EXIT);
-    AddCommand(menuBar(), QStringLiteral("&Settings"), ID_SETTINGS);
+    file->addAction(QStringLiteral("&Logging..."), this, &CMainFrame::OnLogging);
+    file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
+    menuBar()->addAction(QStringLiteral("&Settings"), this, &CMainFrame::OnSettings);
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    AddCommand(help, QStringLiteral("&About Quendix..."), ID_APP_ABOUT);
-    AddCommand(this, QString(), ID_FILE_NEW)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    help->addAction(QStringLiteral("&About Quendix..."), this, [this] { m_app.OnAppAbout(); });
+    QAction* newDocument = addAction(QString(), this, [this] { m_app.OnFileNew(); });
+    newDocument->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
 }
 
-QAction* CMainFrame::AddCommand(QWidget* target, const QString& text, unsigned id) {
-    auto* action = new QAction(text, target);
-    target->addAction(action);
-    connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
-    return action;
+void CMainFrame::OnSettings() {
+    if (CQuendixDoc* doc = GetActiveDocument()) {
+        doc->OnSettings();
+    }
+}
+
+void CMainFrame::OnLogging() {
+    if (CQuendixDoc* doc = GetActiveDocument()) {
+        doc->OnLogging();
+    }
 }
 
 void CMainFrame::ActivateFrame(int nCmdShow) {
@@ -67,26 +73,12 @@ void CMainFrame::ShowAs(int nCmdShow) {
 }
 
 bool CMainFrame::OnCommand(std::uint32_t wParam) {
-    // A reception may be signalled as command 101 as well as message 101; the command is then
-    // routed like any other, and nothing else handles it.
+    // A reception may be signalled as command 101 as well as message 101; a notification code
+    // in the high word makes it another command.
     if (wParam == WM_LINK_REPLY) {
         OnLinkReply();
     }
-    return RouteCommand(wParam & 0xFFFFU);
-}
-
-bool CMainFrame::RouteCommand(unsigned id) {
-    if (CQuendixDoc* doc = GetActiveDocument()) {
-        if (id == static_cast<unsigned>(ID_SETTINGS)) {
-            doc->OnSettings();
-            return true;
-        }
-        if (id == static_cast<unsigned>(ID_LOGGING)) {
-            doc->OnLogging();
-            return true;
-        }
-    }
-    return m_app.OnAppCommand(id);
+    return false;
 }
 
 void CMainFrame::OnWindowMessage(std::uint32_t message) {
@@ -161,9 +153,9 @@ bool CMainFrame::Connect() {
 // Without a document there is no current port to put first: only the ports present.
 void CMainFrame::GetPortList(std::vector<std::string>& list) {
     if (CQuendixDoc* doc = GetActiveDocument()) {
-        AppendPortList(list, doc->GetComPort());
+        AppendPortList(list, doc->GetComPort(), m_ports);
     } else {
-        EnumerateComPorts(list, HIGHEST_PORT_PROBED);
+        EnumerateComPorts(list, HIGHEST_PORT_PROBED, m_ports);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "CSerialLink.h"
 #include "IMainWindow.h"
 #include "IWindowTarget.h"
+#include "PortNamespace.h"
 
 #include <QMainWindow>
 #include <cstdint>
@@ -19,7 +20,8 @@ class CMainFrame : public QMainWindow, public IMainWindow, public IWindowTarget 
     Q_OBJECT
 
 public:
-    explicit CMainFrame(IShellApp& app);
+    // ports: where the settings' port names lead, for the link and for the port list.
+    CMainFrame(IShellApp& app, PortNamespace ports);
 
     // The document the frame works for; null when there is none.
     void SetActiveDocument(CQuendixDoc* pDocument) { m_pDocument = pDocument; }
@@ -28,8 +30,9 @@ public:
     // Re-arms the timer, shows the window as the show command says, connects the link.
     void ActivateFrame(int nCmdShow);
 
-    // A command as the window system delivers it: the identifier in the low word, the
-    // notification code in the high word. True when a handler took it.
+    // A command word as the window system delivers it: the identifier in the low word, the
+    // notification code in the high word. The menu's commands reach their handlers directly;
+    // here only the reply command 101 means anything, and nothing routes it further.
     bool OnCommand(std::uint32_t wParam);
 
     // The comms layer's notification, on the user-interface thread.
@@ -47,9 +50,9 @@ protected:
 
 private:
     void CreateMenus();
-    QAction* AddCommand(QWidget* target, const QString& text, unsigned id);
     void OnLinkReply();
-    bool RouteCommand(unsigned id);
+    void OnSettings();
+    void OnLogging();
     void ShowAs(int nCmdShow);
     static void MakeDeviceName(std::string& port);
     static int ParseBaudRate(const std::string& text);
@@ -58,5 +61,6 @@ private:
     CQuendixDoc* m_pDocument = nullptr;
     // The Qt timer id of the interrogation timer; 0 while it is not armed.
     int m_nInterrogateTimer = 0;
+    const PortNamespace m_ports;
     CSerialLink m_link;
 };

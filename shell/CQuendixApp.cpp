@@ -69,7 +69,6 @@ bool CQuendixApp::InitInstance() {
 
 void CQuendixApp::SetProfilePath(const std::string& relativePath) {
     m_pProfile = std::make_shared<CPrivateProfile>(HostPath(m_strParentPath + relativePath));
-    ConfigurePortNamespace(m_pProfile);
 }
 
 // The first run creates the document, the frame and its view; every run re-initialises the
@@ -77,7 +76,10 @@ void CQuendixApp::SetProfilePath(const std::string& relativePath) {
 bool CQuendixApp::OnFileNew() {
     if (!m_pDocument) {
         m_pDocument = std::make_unique<CQuendixDoc>(*this);
-        m_pFrame = std::make_unique<CMainFrame>(*this);
+        m_pFrame = std::make_unique<CMainFrame>(
+            *this, PortNamespace([pProfile = m_pProfile](std::string_view port) {
+                return pProfile->GetProfileString("Ports", port, "");
+            }));
         m_pView = new CQuendixView(*m_pDocument, m_pFrame.get());
         m_pFrame->setCentralWidget(m_pView);
         m_pFrame->SetActiveDocument(m_pDocument.get());
@@ -117,22 +119,6 @@ void CQuendixApp::SaveWindowPlacement() {
                                     state.testFlag(Qt::WindowMaximized)};
     GetProfile().WriteProfileString(PLACEMENT_SECTION, PLACEMENT_KEY,
                                     FormatWindowPlacement(placement));
-}
-
-bool CQuendixApp::OnAppCommand(unsigned id) {
-    switch (id) {
-    case ID_APP_ABOUT:
-        OnAppAbout();
-        return true;
-    case ID_FILE_NEW:
-        OnFileNew();
-        return true;
-    case ID_APP_EXIT:
-        m_pFrame->close();
-        return true;
-    default:
-        return false;
-    }
 }
 
 void CQuendixApp::OnAppAbout() {

@@ -32,7 +32,8 @@ public:
 
     void RestoreWindowPlacement();
     void SaveWindowPlacement() override;
-    bool OnAppCommand(unsigned id) override;
+    void OnAppAbout() override;
+    bool OnFileNew() override;
 
     IMainWindow* GetMainWnd() override;
     std::uint32_t GetTickCount() override;
@@ -47,13 +48,11 @@ public:
 
 private:
     void SetProfilePath(const std::string& relativePath);
-    bool OnFileNew();
-    void OnAppAbout();
     // The parent for modal boxes: the main window once it is on screen.
     QWidget* DialogParent() const;
 
     std::string m_strParentPath;
-    // Shared with the port namespace, which maps port names through section "Ports".
+    // Shared with the frame's port namespace, which maps port names through section "Ports".
     std::shared_ptr<CPrivateProfile> m_pProfile;
     // How the frame is shown at its next activation; then back to the default.
     int m_nCmdShow = SW_SHOWNORMAL;

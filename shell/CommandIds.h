@@ -1,10 +1,11 @@
 #pragma once
-// Command identifiers of the menu and accelerators that the framework defines, with its
-// standard values.
+// The numbers the frame shares with the window system's conventions: the reply notification
+// and the show commands.
 
-inline constexpr unsigned ID_FILE_NEW = 57600;
-inline constexpr unsigned ID_APP_ABOUT = 57664;
-inline constexpr unsigned ID_APP_EXIT = 57665;
+#include <cstdint>
+
+// The message (and command) the communications library signals a received telegram with.
+inline constexpr std::uint32_t WM_LINK_REPLY = 101;
 
 // How the frame is shown when it is activated.
 inline constexpr int SW_DEFAULT_ACTIVATION = -1; // show if hidden, restore if minimised

@@ -1,6 +1,6 @@
 #pragma once
 // The application as the main frame sees it: the placement it keeps and the commands of its
-// own (About, new document, exit).
+// own.
 
 class IShellApp {
 public:
@@ -8,6 +8,9 @@ public:
 
     // Stores the main window's placement in the INI file.
     virtual void SaveWindowPlacement() = 0;
-    // Runs the application's handler of a command; false when it has none.
-    virtual bool OnAppCommand(unsigned id) = 0;
+    // Help > About: the About box, modally.
+    virtual void OnAppAbout() = 0;
+    // Ctrl+N: the document's new-document step again, then the frame activated again; false
+    // when the step failed.
+    virtual bool OnFileNew() = 0;
 };

@@ -2,11 +2,10 @@
 // thread, and floods from quendix-sim at and above 38,400 baud with the resident memory.
 // Usage: link_bench [latency-samples]
 
-#include "CPrivateProfile.h"
 #include "CSerialLink.h"
 #include "IWindowTarget.h"
-#include "Instrumentation.h"
 #include "PortNamespace.h"
+#include "QMgr.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -16,6 +15,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <fcntl.h>
 #include <fstream>
 #include <unistd.h>
@@ -25,11 +25,12 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Drains the link as the frame does and notes when it was called.
+// Drains the link as the frame does and notes when it was called and how many telegrams waited.
 class TimingTarget : public IWindowTarget {
 public:
     void OnWindowMessage(std::uint32_t) override {
         handled = Clock::now();
+        nTelegrams += QMGR_BUFFER_COUNT - pLink->GetQMgr()->Count(0);
         if (!pLink->Receive().empty())
             ++nNotices;
     }
@@ -37,7 +38,14 @@ public:
     CSerialLink* pLink = nullptr;
     Clock::time_point handled;
     std::size_t nNotices = 0;
+    std::size_t nTelegrams = 0;
 };
+
+// COM1 leads wherever the benchmark points it.
+PortNamespace Com1At(const std::string& device) {
+    return PortNamespace(
+        [device](std::string_view port) { return port == "COM1" ? device : std::string(); });
+}
 
 long ResidentKiB() {
     std::ifstream status("/proc/self/status");
@@ -66,13 +74,12 @@ void RunFor(int nMilliseconds) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
 }
 
-void MeasureLatency(CPrivateProfile& profile, int nSamples) {
+void MeasureLatency(int nSamples) {
     const int master = posix_openpt(O_RDWR | O_NOCTTY);
     if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0)
         return;
-    profile.WriteProfileString("Ports", "COM1", ptsname(master));
     TimingTarget target;
-    CSerialLink link{[&] { return &target; }};
+    CSerialLink link{[&] { return &target; }, Com1At(ptsname(master))};
     target.pLink = &link;
     link.SetPortName("\\\\.\\COM1");
     if (!link.Open(101)) {
@@ -100,16 +107,15 @@ void MeasureLatency(CPrivateProfile& profile, int nSamples) {
                 Percentile(micros, 1.0));
 }
 
-void MeasureFlood(CPrivateProfile& profile, const QTemporaryDir& folder, double dRate) {
+void MeasureFlood(const QTemporaryDir& folder, double dRate) {
     const QString linkPath = folder.filePath(QStringLiteral("ttyFLOOD"));
     QProcess sim;
     sim.start(QStringLiteral(QUENDIX_SIM_BINARY),
               {"--flood", QString::number(dRate), "--link", linkPath, "--speed", "0"});
     if (!sim.waitForReadyRead(5000))
         return;
-    profile.WriteProfileString("Ports", "COM1", linkPath.toStdString());
     TimingTarget target;
-    CSerialLink link{[&] { return &target; }};
+    CSerialLink link{[&] { return &target; }, Com1At(linkPath.toStdString())};
     target.pLink = &link;
     link.SetPortName("\\\\.\\COM1");
     link.SetBaud(38400);
@@ -117,20 +123,39 @@ void MeasureFlood(CPrivateProfile& profile, const QTemporaryDir& folder, double 
         return;
     RunFor(1000);
     const long rssBefore = ResidentKiB();
-    const auto queuedBefore = link.GetInstrument()->GetStats().nTelegramsQueued;
+    const std::size_t telegramsBefore = target.nTelegrams;
+    const std::size_t noticesBefore = target.nNotices;
     const int seconds = 5;
     RunFor(seconds * 1000);
-    const CommStats stats = link.GetInstrument()->GetStats();
     const long rssAfter = ResidentKiB();
     link.Close();
     sim.terminate();
     sim.waitForFinished(5000);
-    std::printf("flood at %.0f telegrams/s (%.0f baud of 13-byte telegrams): received %.0f/s, "
-                "lost %llu, replaced unread %llu; RSS %ld KiB before, %ld KiB after\n",
-                dRate, dRate * 13 * 10,
-                static_cast<double>(stats.nTelegramsQueued - queuedBefore) / seconds,
-                static_cast<unsigned long long>(stats.nTelegramsLost),
-                static_cast<unsigned long long>(stats.nTelegramsReplaced), rssBefore, rssAfter);
+    std::printf(
+        "flood at %.0f telegrams/s (%.0f baud of 13-byte telegrams): received %.0f/s in "
+        "%.0f notices/s; RSS %ld KiB before, %ld KiB after\n",
+        dRate, dRate * 13 * 10, static_cast<double>(target.nTelegrams - telegramsBefore) / seconds,
+        static_cast<double>(target.nNotices - noticesBefore) / seconds, rssBefore, rssAfter);
+}
+
+// While the unit is unplugged the frame opens the link again at every interrogation tick.
+void MeasureReopening(const QTemporaryDir& folder) {
+    TimingTarget target;
+    CSerialLink link{[&] { return &target; },
+                     Com1At(folder.filePath(QStringLiteral("ttyUNPLUGGED")).toStdString())};
+    target.pLink = &link;
+    link.SetPortName("\\\\.\\COM1");
+    link.Open(101);
+    const long rssBefore = ResidentKiB();
+    const int nOpenings = 1000;
+    const std::clock_t cpuStart = std::clock();
+    for (int i = 0; i < nOpenings; ++i)
+        link.Open(101);
+    const double cpuMicros =
+        1e6 * static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC / nOpenings;
+    std::printf("reopening an unplugged port: %.1f us of CPU each, %.4f%% of a core at one a "
+                "second; RSS %ld KiB before %d openings, %ld KiB after\n",
+                cpuMicros, cpuMicros / 1e4, rssBefore, nOpenings, ResidentKiB());
 }
 
 } // namespace
@@ -139,13 +164,10 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int nSamples = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
     QTemporaryDir folder;
-    const auto pProfile = std::make_shared<CPrivateProfile>(
-        folder.filePath(QStringLiteral("Quendix.ini")).toStdString());
-    ConfigurePortNamespace(pProfile);
-    MeasureLatency(*pProfile, nSamples);
+    MeasureLatency(nSamples);
+    MeasureReopening(folder);
     // 38,400 baud carries 3,840 bytes a second: 295 telegrams of 13 bytes.
     for (const double dRate : {295.0, 3000.0, 30000.0})
-        MeasureFlood(*pProfile, folder, dRate);
-    ConfigurePortNamespace(nullptr);
+        MeasureFlood(folder, dRate);
     return 0;
 }

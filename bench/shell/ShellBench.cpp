@@ -1,6 +1,7 @@
 // Figures of the real program against a unit on a pseudo-terminal, offscreen:
 //  - reply-to-log latency: from the unit's write of a telegram to its line in the log file;
-//  - CPU of the display at period 1 s while the unit answers every interrogation;
+//  - CPU of the display at period 1 s while the unit answers every interrogation, and while the
+//    unit is unplugged (the link is opened again at every tick);
 //  - resident memory, against an empty Qt main window on the same platform.
 // Usage: quendix-bench-shell QUENDIX_BINARY MINIMAL_WINDOW_BINARY [SAMPLES] [CPU_SECONDS]
 #include "ProcessFacts.h"
@@ -147,6 +148,15 @@ int main(int argc, char* argv[]) {
     const double cpuShare = 100.0 * (ProcessFacts::CpuSeconds(display) - cpuBefore) /
                             std::chrono::duration<double>(Clock::now() - cpuStart).count();
     const long displayKiB = ResidentKiB(display);
+
+    unit.HangUp();
+    std::this_thread::sleep_for(3s);
+    const long unpluggedKiBBefore = ResidentKiB(display);
+    const double unpluggedCpuBefore = ProcessFacts::CpuSeconds(display);
+    std::this_thread::sleep_for(std::chrono::seconds(cpuSeconds));
+    const double unpluggedShare =
+        100.0 * (ProcessFacts::CpuSeconds(display) - unpluggedCpuBefore) / cpuSeconds;
+    const long unpluggedKiBAfter = ResidentKiB(display);
     Stop(display);
 
     const pid_t minimal = Spawn(argv[2]);
@@ -163,6 +173,9 @@ int main(int argc, char* argv[]) {
     }
     std::printf("CPU at period 1 s over %d s: %.2f%% of a core (goal 0.5%%)\n", cpuSeconds,
                 cpuShare);
+    std::printf("CPU unplugged at period 1 s over %d s: %.2f%% of a core (goal 0.2%%); resident "
+                "memory %ld KiB before, %ld KiB after\n",
+                cpuSeconds, unpluggedShare, unpluggedKiBBefore, unpluggedKiBAfter);
     std::printf("resident memory: display %ld KiB, empty Qt window %ld KiB, ratio %.2f"
                 " (goal 1.25)\n",
                 displayKiB, minimalKiB,

@@ -1,40 +1,53 @@
 #pragma once
-// Owns the serial port on the library's worker thread: opens and configures it, cuts what it
-// receives into telegrams for the read queue and writes the cued buffers.
+// Owns the port on the instrument's worker thread: opens and configures it, cuts what it
+// receives into telegrams on the read queue, announces them, and writes the cued buffers.
+// Everything but IsOpen runs on the thread the worker lives on.
 
 #include "CTelegramCutter.h"
+#include "ReplyMechanism.h"
 #include "eCommProp.h"
 
 #include <QObject>
-#include <QSerialPort>
 #include <atomic>
 #include <cstdint>
 
-class CChannelState;
+struct Buffer;
+class CReplyNotice;
+class QIODevice;
+class QMgr;
 
 class CPortWorker : public QObject {
     Q_OBJECT
 public:
-    explicit CPortWorker(CChannelState& state);
+    explicit CPortWorker(QMgr& qmgr);
 
-    // These run on the worker's thread.
+    // Opens the serial device at the rate, 8N1; false when it did not open.
     bool OpenPort(const QString& strDevice, qint32 nBaud);
+    // Serves an open device the worker takes over; OpenPort's serial port, or a test's buffer.
+    void Attach(QIODevice* pDevice);
     void ApplyProperty(eCommProp eProp, std::uint32_t nValue);
+    // Received telegrams go onto the queue and the notice is posted; none drops them.
+    void AdviseRead(std::uint32_t nQueue, CReplyNotice* pNotice);
+    void AdviseWrite(const ReplyMechanism& mechanism);
+    // Sends the write queue's buffers in order and recycles them to queue 0; while the port is
+    // not open, or the far end reads nothing, they are recycled unsent.
     void WriteQueued();
-    void ClosePort();
 
-    // Any thread.
-    bool IsOpen() const { return m_bOpen.load(); }
-    std::uint64_t LinesTooLong() const { return m_cutter.LinesTooLong(); }
+    // Any thread. False once the port failed (device unplugged, far end hung up) or never
+    // opened.
+    bool IsOpen() const { return m_bOpen; }
 
 private:
     void OnReadyRead();
-    void OnErrorOccurred(QSerialPort::SerialPortError error);
-    bool WriteBytes(const char* pData, std::size_t nLength);
+    Buffer* TakeReadBuffer();
+    void WriteBuffer(const Buffer& buffer);
+    void ClosePort();
 
-    CChannelState& m_state;
-    QSerialPort m_port;
+    QMgr& m_qmgr;
+    QIODevice* m_pDevice = nullptr;
     CTelegramCutter m_cutter;
-    CTelegramCutter::Sink m_deliver;
+    std::uint32_t m_nReadQueue = 0;
+    CReplyNotice* m_pNotice = nullptr;
+    ReplyMechanism m_write;
     std::atomic<bool> m_bOpen = false;
 };

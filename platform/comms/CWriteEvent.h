@@ -1,20 +1,14 @@
 #pragma once
 // A manual-reset event: once set it stays set. The library sets it when it has handed the
-// queued write buffers to the port.
+// queued write buffers to the port; the program never waits on it.
 
-#include <chrono>
-#include <condition_variable>
-#include <mutex>
+#include <atomic>
 
 class CWriteEvent {
 public:
-    void Set();
-    bool IsSet() const;
-    // True when the event is set, or becomes set within the timeout.
-    bool Wait(std::chrono::milliseconds timeout) const;
+    void Set() { m_bSet = true; }
+    bool IsSet() const { return m_bSet; }
 
 private:
-    mutable std::mutex m_mutex;
-    mutable std::condition_variable m_changed;
-    bool m_bSet = false;
+    std::atomic<bool> m_bSet = false;
 };

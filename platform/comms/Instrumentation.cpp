@@ -2,45 +2,43 @@
 
 #include "CDCB.h"
 #include "CPortWorker.h"
-#include "CReplyPoster.h"
-#include "PortNamespace.h"
+#include "CReplyNotice.h"
 #include "ReplyMechanism.h"
 
 #include <QFile>
 #include <cstring>
 #include <limits>
 #include <string>
-#include <string_view>
 
-Instrumentation::Instrumentation() : m_pWorker(new CPortWorker(m_state)) {
+Instrumentation::Instrumentation(PortNamespace ports) : m_ports(std::move(ports)) {
     m_thread.setObjectName(QStringLiteral("quendix-comms"));
-    m_pWorker->moveToThread(&m_thread);
     m_thread.start();
 }
 
 Instrumentation::~Instrumentation() {
-    RunOnWorker([this] { m_pWorker->ClosePort(); });
+    // The worker and its port go with the thread's end, on the thread itself.
     m_thread.quit();
     m_thread.wait();
-    // The thread has ended, so nothing runs in the worker any more.
-    delete m_pWorker;
-    if (m_pPoster)
-        m_pPoster->Retire();
 }
 
 template <typename Work> void Instrumentation::RunOnWorker(Work&& work) {
-    QMetaObject::invokeMethod(m_pWorker, std::forward<Work>(work), Qt::BlockingQueuedConnection);
+    if (m_pWorker)
+        QMetaObject::invokeMethod(m_pWorker, std::forward<Work>(work),
+                                  Qt::BlockingQueuedConnection);
 }
 
 int Instrumentation::Initialise(CDCB* pDcb) {
-    if (!pDcb)
+    if (!pDcb || !pDcb->m_pQMgr || m_pWorker)
         return 0;
-    m_state.SetQMgr(pDcb->m_pQMgr);
+    m_pQMgr = pDcb->m_pQMgr;
+    m_pWorker = new CPortWorker(*m_pQMgr);
+    m_pWorker->moveToThread(&m_thread);
+    QObject::connect(&m_thread, &QThread::finished, m_pWorker, &QObject::deleteLater);
     const std::size_t nameLength = strnlen(pDcb->m_szName, CDCB_NAME_SIZE);
     if (nameLength == CDCB_NAME_SIZE || pDcb->m_nBaud == 0 ||
         pDcb->m_nBaud > static_cast<std::uint32_t>(std::numeric_limits<qint32>::max()))
         return 0;
-    const std::string device = ResolvePortDevice(std::string_view(pDcb->m_szName, nameLength));
+    const std::string device = m_ports.Resolve(std::string_view(pDcb->m_szName, nameLength));
     if (device.empty())
         return 0;
     const QString strDevice = QFile::decodeName(QByteArray::fromStdString(device));
@@ -51,44 +49,33 @@ int Instrumentation::Initialise(CDCB* pDcb) {
 }
 
 void Instrumentation::SetComm(std::uint32_t nChannel, eCommProp eProp, std::uint32_t nValue) {
-    if (nChannel != COMM_CHANNEL)
-        return;
-    RunOnWorker([&] { m_pWorker->ApplyProperty(eProp, nValue); });
+    if (nChannel == COMM_CHANNEL)
+        RunOnWorker([&] { m_pWorker->ApplyProperty(eProp, nValue); });
 }
 
 void Instrumentation::AdviseRead(std::uint32_t nChannel, ReplyMechanism* pMechanism) {
-    if (nChannel != COMM_CHANNEL || !pMechanism)
+    if (nChannel != COMM_CHANNEL || !pMechanism || !m_pWorker)
         return;
-    CReplyPoster* pOld = m_pPoster;
-    m_pPoster = nullptr;
-    CChannelState::PostNotice postNotice;
-    if (pMechanism->m_nKind == REPLY_POST_MESSAGE && pMechanism->m_pWindow) {
-        m_pPoster = new CReplyPoster(m_state);
-        postNotice = [pPoster = m_pPoster] { pPoster->Post(); };
-    }
-    m_state.SetReadMechanism(*pMechanism, std::move(postNotice));
-    if (pOld)
-        pOld->Retire();
+    std::unique_ptr<CReplyNotice> pNotice;
+    if (pMechanism->m_nKind == REPLY_POST_MESSAGE && pMechanism->m_pWindow &&
+        pMechanism->m_nQueue != 0)
+        pNotice = std::make_unique<CReplyNotice>(*pMechanism->m_pWindow, pMechanism->m_nMessage,
+                                                 *m_pQMgr, pMechanism->m_nQueue);
+    RunOnWorker([&] { m_pWorker->AdviseRead(pMechanism->m_nQueue, pNotice.get()); });
+    // The worker has let go of the previous notice; any notice it posted goes with it.
+    m_pNotice = std::move(pNotice);
 }
 
 void Instrumentation::AdviseWrite(std::uint32_t nChannel, ReplyMechanism* pMechanism) {
     if (nChannel == COMM_CHANNEL && pMechanism)
-        m_state.SetWriteMechanism(*pMechanism);
+        RunOnWorker([&] { m_pWorker->AdviseWrite(*pMechanism); });
 }
 
 void Instrumentation::CueWrite(std::uint32_t nChannel) {
-    if (nChannel != COMM_CHANNEL)
-        return;
-    QMetaObject::invokeMethod(
-        m_pWorker, [pWorker = m_pWorker] { pWorker->WriteQueued(); }, Qt::QueuedConnection);
+    if (nChannel == COMM_CHANNEL && m_pWorker)
+        QMetaObject::invokeMethod(m_pWorker, &CPortWorker::WriteQueued, Qt::QueuedConnection);
 }
 
 bool Instrumentation::IsPortOpen() const {
-    return m_pWorker->IsOpen();
-}
-
-CommStats Instrumentation::GetStats() const {
-    CommStats stats = m_state.GetStats();
-    stats.nLinesTooLong = m_pWorker->LinesTooLong();
-    return stats;
+    return m_pWorker && m_pWorker->IsOpen();
 }

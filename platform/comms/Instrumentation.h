@@ -1,23 +1,24 @@
 #pragma once
-// One serial instrument: a worker thread that owns the port, receives telegrams onto the read
-// queue and writes cued buffers from the write queue. Every call comes from one thread, the
-// user-interface thread; read notices reach the window target on that thread too.
+// One serial instrument, made for one opening of the link: a worker thread that owns the port,
+// receives telegrams onto the read queue and writes cued buffers from the write queue. Every
+// call comes from the user-interface thread; read notices reach the window target there too.
 
-#include "CChannelState.h"
-#include "CommStats.h"
+#include "PortNamespace.h"
 #include "eCommProp.h"
 
 #include <QThread>
 #include <cstdint>
+#include <memory>
 
 class CPortWorker;
-class CReplyPoster;
+class CReplyNotice;
+class QMgr;
 struct CDCB;
 struct ReplyMechanism;
 
 class Instrumentation {
 public:
-    Instrumentation();
+    explicit Instrumentation(PortNamespace ports);
     // Ends all activity on the port: it is closed and the worker thread stopped.
     ~Instrumentation();
     Instrumentation(const Instrumentation&) = delete;
@@ -33,19 +34,18 @@ public:
     // Kind 1 with an event: cued buffers come from the mechanism's queue and the event is set
     // after each cue. A default mechanism ends every use of the previous one before returning.
     void AdviseWrite(std::uint32_t nChannel, ReplyMechanism* pMechanism);
-    // Sends the write queue's buffers in order and recycles them to queue 0; while the port is
-    // not open they are recycled unsent.
+    // Sends the write queue's buffers in order and recycles them to queue 0.
     void CueWrite(std::uint32_t nChannel);
 
     // False once the port failed (device unplugged, far end hung up) or never opened.
     bool IsPortOpen() const;
-    CommStats GetStats() const;
 
 private:
     template <typename Work> void RunOnWorker(Work&& work);
 
-    CChannelState m_state;
+    const PortNamespace m_ports;
+    QMgr* m_pQMgr = nullptr;
+    std::unique_ptr<CReplyNotice> m_pNotice;
     QThread m_thread;
-    CPortWorker* m_pWorker;
-    CReplyPoster* m_pPoster = nullptr;
+    CPortWorker* m_pWorker = nullptr;
 };

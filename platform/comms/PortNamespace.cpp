@@ -1,18 +1,12 @@
 #include "PortNamespace.h"
 
-#include "IProfile.h"
-
 #include <array>
 #include <charconv>
 #include <filesystem>
 #include <fstream>
-#include <mutex>
 #include <sys/stat.h>
 
 namespace {
-
-std::mutex g_mutex;
-std::shared_ptr<IProfile> g_pProfile;
 
 struct TableRange {
     int nFirstPort;
@@ -63,11 +57,6 @@ std::string TableDevice(int nPort) {
     return {};
 }
 
-std::shared_ptr<IProfile> Profile() {
-    std::lock_guard lock(g_mutex);
-    return g_pProfile;
-}
-
 // A ttyS node exists for every possible UART; sysfs says whether one was found ("0": none).
 bool HasUart(const std::filesystem::path& device) {
     const std::string name = device.filename().string();
@@ -80,25 +69,22 @@ bool HasUart(const std::filesystem::path& device) {
 
 } // namespace
 
-void ConfigurePortNamespace(std::shared_ptr<IProfile> pProfile) {
-    std::lock_guard lock(g_mutex);
-    g_pProfile = std::move(pProfile);
-}
+PortNamespace::PortNamespace(MappedDevice mappedDevice) : m_mappedDevice(std::move(mappedDevice)) {}
 
-std::string ResolvePortDevice(std::string_view name) {
+std::string PortNamespace::Resolve(std::string_view name) const {
     const std::string_view port = StripDevicePrefix(name);
     if (port.empty())
         return {};
-    if (const auto pProfile = Profile()) {
-        std::string mapped = pProfile->GetProfileString("Ports", port, "");
+    if (m_mappedDevice) {
+        std::string mapped = m_mappedDevice(port);
         if (!mapped.empty())
             return mapped;
     }
     return TableDevice(ComPortNumber(port));
 }
 
-bool PortDeviceExists(std::string_view name) {
-    const std::string device = ResolvePortDevice(name);
+bool PortNamespace::DeviceExists(std::string_view name) const {
+    const std::string device = Resolve(name);
     struct stat info {};
     if (device.empty() || stat(device.c_str(), &info) != 0 || !S_ISCHR(info.st_mode))
         return false;

@@ -1,7 +1,6 @@
 #include "PortDiscovery.h"
 
 #include "PortMap.h"
-#include "PortNamespace.h"
 #include "PtyFarEnd.h"
 
 #include <gtest/gtest.h>
@@ -21,9 +20,8 @@ void PrintTo(const ResolveCase& param, std::ostream* pOut) {
 
 class FixedTableTest : public ::testing::TestWithParam<ResolveCase> {};
 
-TEST_P(FixedTableTest, ResolvesWithoutAnIniFile) {
-    ConfigurePortNamespace(nullptr);
-    EXPECT_EQ(ResolvePortDevice(GetParam().name), GetParam().device) << GetParam().name;
+TEST_P(FixedTableTest, ResolvesWithoutAMapping) {
+    EXPECT_EQ(PortNamespace().Resolve(GetParam().name), GetParam().device) << GetParam().name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -37,13 +35,12 @@ INSTANTIATE_TEST_SUITE_P(
                       ResolveCase{"COM1x", ""}, ResolveCase{"COM", ""}, ResolveCase{"LPT1", ""},
                       ResolveCase{"", ""}, ResolveCase{"\\\\.\\", ""}));
 
-TEST(PortNamespace, TheIniMappingWinsOverTheTable) {
+TEST(PortNamespace, TheMappingWinsOverTheTable) {
     PortMap ports;
     ports.Map("COM3", "/dev/serial/by-id/usb-adapter");
-    EXPECT_EQ(ResolvePortDevice("\\\\.\\COM3"), "/dev/serial/by-id/usb-adapter");
-    EXPECT_EQ(ResolvePortDevice("com3"), "/dev/serial/by-id/usb-adapter");
     ports.Map("COM4", "");
-    EXPECT_EQ(ResolvePortDevice("COM4"), "/dev/ttyS3");
+    EXPECT_EQ(ports.Namespace().Resolve("\\\\.\\COM3"), "/dev/serial/by-id/usb-adapter");
+    EXPECT_EQ(ports.Namespace().Resolve("COM4"), "/dev/ttyS3");
 }
 
 TEST(PortNamespace, OnlyACharacterDeviceThatIsThereCounts) {
@@ -53,13 +50,14 @@ TEST(PortNamespace, OnlyACharacterDeviceThatIsThereCounts) {
     ports.Map("COM1", far.SlavePath());
     ports.Map("COM2", (ports.Folder() / "file").string());
     ports.Map("COM3", ports.Folder().Path().string());
-    EXPECT_TRUE(PortDeviceExists("COM1"));
-    EXPECT_FALSE(PortDeviceExists("COM2"));
-    EXPECT_FALSE(PortDeviceExists("COM3"));
-    EXPECT_FALSE(PortDeviceExists("COM4"));
-    EXPECT_FALSE(PortDeviceExists("COM99"));
+    const PortNamespace names = ports.Namespace();
+    EXPECT_TRUE(names.DeviceExists("COM1"));
+    EXPECT_FALSE(names.DeviceExists("COM2"));
+    EXPECT_FALSE(names.DeviceExists("COM3"));
+    EXPECT_FALSE(names.DeviceExists("COM4"));
+    EXPECT_FALSE(names.DeviceExists("COM99"));
     far.HangUp();
-    EXPECT_FALSE(PortDeviceExists("COM1"));
+    EXPECT_FALSE(names.DeviceExists("COM1"));
 }
 
 class PortListTest : public ::testing::Test {
@@ -76,32 +74,32 @@ protected:
 
 TEST_F(PortListTest, CurrentPortFirstThenEveryPresentOne) {
     List list;
-    AppendPortList(list, "COM1");
+    AppendPortList(list, "COM1", ports.Namespace());
     EXPECT_EQ(list, (List{"COM1", "COM1", "COM3"}));
 }
 
 TEST_F(PortListTest, CurrentPortBeyondTheProbeIsListedOnce) {
     ports.Map("COM40", far1.SlavePath());
     List list;
-    AppendPortList(list, "COM40");
+    AppendPortList(list, "COM40", ports.Namespace());
     EXPECT_EQ(list, (List{"COM40", "COM1", "COM3"}));
 }
 
 TEST_F(PortListTest, EnumerationAppendsUpToTheHighestNumber) {
     List list{"kept"};
-    EnumerateComPorts(list, 0);
-    EnumerateComPorts(list, -5);
+    EnumerateComPorts(list, 0, ports.Namespace());
+    EnumerateComPorts(list, -5, ports.Namespace());
     EXPECT_EQ(list, List{"kept"});
-    EnumerateComPorts(list, 2);
+    EnumerateComPorts(list, 2, ports.Namespace());
     EXPECT_EQ(list, (List{"kept", "COM1"}));
-    EXPECT_TRUE(ComPortExists(3));
-    EXPECT_FALSE(ComPortExists(2));
+    EXPECT_TRUE(ComPortExists(3, ports.Namespace()));
+    EXPECT_FALSE(ComPortExists(2, ports.Namespace()));
 }
 
 TEST(PortList, NoPortPresentLeavesOnlyTheCurrentSetting) {
     PortMap ports;
     List list;
-    AppendPortList(list, "COM5");
+    AppendPortList(list, "COM5", ports.Namespace());
     EXPECT_EQ(list, List{"COM5"});
 }
 

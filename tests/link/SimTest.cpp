@@ -84,7 +84,7 @@ protected:
     PortMap ports;
     std::unique_ptr<SimProcess> sim;
     RecordingTarget target;
-    CSerialLink link{[this] { return &target; }};
+    CSerialLink link{[this] { return &target; }, ports.Namespace()};
 };
 
 struct Conversation {

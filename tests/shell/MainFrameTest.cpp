@@ -1,12 +1,11 @@
 // The frame's timer, reply and command routing, activation and close, with a real document on a
 // fake host and a fake application.
 #include "CMainFrame.h"
-#include "CPrivateProfile.h"
 #include "CQuendixDoc.h"
 #include "CommandIds.h"
 #include "FakeDocHost.h"
 #include "IShellApp.h"
-#include "PortNamespace.h"
+#include "PortMap.h"
 #include "PtyFarEnd.h"
 
 #include <QAbstractEventDispatcher>
@@ -36,9 +35,10 @@ public:
             onSavePlacement();
         }
     }
-    bool OnAppCommand(unsigned id) override {
-        calls.push_back("Command " + std::to_string(id));
-        return id == ID_APP_ABOUT || id == ID_FILE_NEW || id == ID_APP_EXIT;
+    void OnAppAbout() override { calls.push_back("OnAppAbout"); }
+    bool OnFileNew() override {
+        calls.push_back("OnFileNew");
+        return true;
     }
 
     std::vector<std::string> calls;
@@ -71,7 +71,8 @@ protected:
     FakeDocHost host;
     std::unique_ptr<CQuendixDoc> document;
     FakeShellApp app;
-    CMainFrame frame{app};
+    PortMap ports;
+    CMainFrame frame{app, ports.Namespace()};
 };
 
 struct PeriodCase {
@@ -121,6 +122,7 @@ class FrameNotification : public MainFrameTest,
 
 TEST_P(FrameNotification, ReachesTheDocumentOnlyAsMessageOrPlainCommand101) {
     GetParam().deliver(frame);
+    EXPECT_TRUE(app.calls.empty());
     // A notification with nothing queued hands the empty text on: a bad telegram, logged.
     if (GetParam().reachesDocument) {
         EXPECT_EQ(document->GetStatus(), STAT_BAD_TELEGRAM);
@@ -129,10 +131,6 @@ TEST_P(FrameNotification, ReachesTheDocumentOnlyAsMessageOrPlainCommand101) {
     } else {
         EXPECT_EQ(document->GetStatus(), STAT_NO_TELEGRAM);
         EXPECT_EQ(host.LogText(), "");
-    }
-    // A command 101 is routed on like any other afterwards, and nothing handles it.
-    if (std::string(GetParam().name).starts_with("Command")) {
-        EXPECT_EQ(app.calls, std::vector<std::string>{"Command 101"});
     }
 }
 
@@ -148,15 +146,6 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(info.param.name);
     });
 
-TEST_F(MainFrameTest, CommandsReachDocumentOrApplication) {
-    EXPECT_TRUE(frame.OnCommand(ID_SETTINGS));
-    EXPECT_EQ(host.seenBySettingsDialog.size(), 1U);
-    EXPECT_TRUE(frame.OnCommand(ID_LOGGING));
-    EXPECT_EQ(host.saveRequests.size(), 1U);
-    EXPECT_TRUE(frame.OnCommand(ID_APP_ABOUT));
-    EXPECT_EQ(app.calls, std::vector<std::string>{"Command 57664"});
-}
-
 TEST_F(MainFrameTest, WithoutDocumentTicksAndRepliesDoNothing) {
     frame.ActivateFrame(SW_SHOWNORMAL);
     const int interrogation = Timers().front().timerId;
@@ -171,19 +160,6 @@ TEST_F(MainFrameTest, WithoutDocumentTicksAndRepliesDoNothing) {
     ASSERT_EQ(Timers().size(), 1);
     EXPECT_EQ(Timers().front().timerId, interrogation);
     EXPECT_FALSE(frame.Connect());
-}
-
-TEST_F(MainFrameTest, CloseStopsTimerAndLinkBeforeSavingPlacement) {
-    frame.ActivateFrame(SW_SHOWNORMAL);
-    qsizetype timersAtSave = -1;
-    app.onSavePlacement = [&] { timersAtSave = Timers().size(); };
-
-    EXPECT_TRUE(frame.close());
-
-    EXPECT_EQ(app.calls, std::vector<std::string>{"SaveWindowPlacement"});
-    EXPECT_EQ(timersAtSave, 0);
-    EXPECT_FALSE(frame.IsConnected());
-    EXPECT_FALSE(frame.isVisible());
 }
 
 TEST_F(MainFrameTest, CloseWithoutTimerStillSavesPlacement) {
@@ -209,31 +185,30 @@ TEST_F(MainFrameTest, MenuAndAcceleratorSendTheirCommands) {
     ASSERT_EQ(help.size(), 1);
     EXPECT_EQ(help[0]->text(), "&About Quendix...");
 
-    file[1]->trigger();
-    help[0]->trigger();
+    file[0]->trigger();
+    EXPECT_EQ(host.saveRequests.size(), 1U);
     bar[1]->trigger();
+    EXPECT_EQ(host.seenBySettingsDialog.size(), 1U);
+    help[0]->trigger();
     const QList<QAction*> own = frame.actions();
     ASSERT_EQ(own.size(), 1);
     EXPECT_EQ(own[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
     own[0]->trigger();
+    EXPECT_EQ(app.calls, (std::vector<std::string>{"OnAppAbout", "OnFileNew"}));
 
-    EXPECT_EQ(app.calls,
-              (std::vector<std::string>{"Command 57665", "Command 57664", "Command 57600"}));
-    EXPECT_EQ(host.seenBySettingsDialog.size(), 1U);
+    frame.show();
+    file[1]->trigger();
+    EXPECT_FALSE(frame.isVisible());
+    EXPECT_EQ(app.calls.back(), "SaveWindowPlacement");
 }
 
 // The frame on a real serial link: a pseudo-terminal mapped to COM1, played by the test.
 class FrameOnPortTest : public MainFrameTest {
 protected:
     void SetUp() override {
-        ConfigurePortNamespace(std::make_shared<CPrivateProfile>(host.IniPath()));
-        MapCom1(unit->SlavePath());
-    }
-    void TearDown() override { ConfigurePortNamespace(nullptr); }
-
-    void MapCom1(const std::string& device) {
+        ports.Map("COM1", unit->SlavePath());
         document.reset();
-        host.SetIniText("[Ports]\r\nCOM1=" + device + "\r\n[Settings]\r\nComPort=COM1\r\n");
+        host.SetIniText("[Settings]\r\nComPort=COM1\r\n");
         LoadDocument();
     }
 
@@ -251,6 +226,24 @@ TEST_F(FrameOnPortTest, SendsTextThenLineFeedAndHandsOnTheReply) {
     EXPECT_EQ(document->GetDirection(), DIR_AHEAD);
 }
 
+TEST_F(FrameOnPortTest, CloseStopsTimerAndLinkBeforeSavingPlacement) {
+    frame.ActivateFrame(SW_SHOWNORMAL);
+    ASSERT_TRUE(frame.IsConnected());
+    qsizetype timersAtSave = -1;
+    bool bConnectedAtSave = true;
+    app.onSavePlacement = [&] {
+        timersAtSave = Timers().size();
+        bConnectedAtSave = frame.IsConnected();
+    };
+
+    EXPECT_TRUE(frame.close());
+
+    EXPECT_EQ(app.calls, std::vector<std::string>{"SaveWindowPlacement"});
+    EXPECT_EQ(timersAtSave, 0);
+    EXPECT_FALSE(bConnectedAtSave);
+    EXPECT_FALSE(frame.isVisible());
+}
+
 // A second activation closes the first opening: the port is locked while it is open, so a
 // link left open would make the second fail.
 TEST_F(FrameOnPortTest, ActivatingTwiceLeavesOneOpenLink) {
@@ -263,18 +256,19 @@ TEST_F(FrameOnPortTest, ActivatingTwiceLeavesOneOpenLink) {
 TEST_F(FrameOnPortTest, LostDeviceReconnectsAtATickOnceItIsBack) {
     const std::string stableName = (host.Folder() / "ttyAdapter").string();
     std::filesystem::create_symlink(unit->SlavePath(), stableName);
-    MapCom1(stableName);
+    ports.Map("COM1", stableName);
     frame.ActivateFrame(SW_SHOWNORMAL);
     const int interrogation = Timers().front().timerId;
     ASSERT_TRUE(frame.IsConnected());
 
+    // Unplugged: the device goes, and its stable name with it.
     unit->HangUp();
+    std::filesystem::remove(stableName);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !frame.IsConnected(); }, 5000));
     Tick(interrogation);
     EXPECT_FALSE(frame.IsConnected());
 
     unit = std::make_unique<PtyFarEnd>();
-    std::filesystem::remove(stableName);
     std::filesystem::create_symlink(unit->SlavePath(), stableName);
     Tick(interrogation);
     EXPECT_TRUE(frame.IsConnected());

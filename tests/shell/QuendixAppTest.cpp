@@ -127,7 +127,7 @@ TEST_F(QuendixAppTest, AboutBoxShowsNameVersionAndDate) {
         }
         modal->close();
     });
-    EXPECT_TRUE(app->OnAppCommand(ID_APP_ABOUT));
+    app->OnAppAbout();
 
     EXPECT_EQ(title, "About Quendix Instruments Quendix Display");
     EXPECT_TRUE(texts.contains("Quendix Display Version 1.03"));

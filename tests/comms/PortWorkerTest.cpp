@@ -1,0 +1,137 @@
+// The port worker on a buffer instead of a serial device, on the test's own thread: what it
+// queues and announces of the bytes it receives, and what it writes of the cued buffers.
+#include "CPortWorker.h"
+#include "CReplyNotice.h"
+#include "CWriteEvent.h"
+#include "IWindowTarget.h"
+#include "QMgr.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Drains the read queue at every notice, as the frame's handler does, keeping every text.
+class DrainingTarget : public IWindowTarget {
+public:
+    explicit DrainingTarget(QMgr& qmgr) : m_qmgr(qmgr) {}
+
+    void OnWindowMessage(std::uint32_t message) override {
+        messages.push_back(message);
+        while (Buffer* pBuffer = m_qmgr.GetBuf(nQueue)) {
+            texts.emplace_back(pBuffer->m_szText, pBuffer->m_nLength);
+            m_qmgr.PutBuf(0, pBuffer);
+        }
+    }
+
+    std::uint32_t nQueue = 0;
+    std::vector<std::uint32_t> messages;
+    std::vector<std::string> texts;
+
+private:
+    QMgr& m_qmgr;
+};
+
+class PortWorkerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        target.nQueue = nReadQueue;
+        device.open(QIODevice::ReadWrite);
+        worker.Attach(&device);
+        worker.AdviseRead(nReadQueue, &notice);
+        worker.AdviseWrite({nWriteQueue, REPLY_SIGNAL_EVENT, &event, nullptr, 0});
+    }
+
+    // The bytes arrive in one batch, as one readyRead.
+    void Arrive(const std::string& bytes) {
+        const qint64 position = device.pos();
+        device.buffer().append(bytes.data(), static_cast<qsizetype>(bytes.size()));
+        device.seek(position);
+        emit device.readyRead();
+    }
+
+    void Cue(const std::string& text) {
+        Buffer* pBuffer = qmgr.GetBuf(0);
+        ASSERT_NE(pBuffer, nullptr);
+        text.copy(pBuffer->m_szText, text.size());
+        pBuffer->m_nLength = static_cast<std::uint32_t>(text.size());
+        qmgr.PutBuf(nWriteQueue, pBuffer);
+    }
+
+    QMgr qmgr;
+    const std::uint32_t nReadQueue = qmgr.QGet();
+    const std::uint32_t nWriteQueue = qmgr.QGet();
+    DrainingTarget target{qmgr};
+    CReplyNotice notice{target, 101, qmgr, nReadQueue};
+    CWriteEvent event;
+    CPortWorker worker{qmgr};
+    // The worker's from SetUp on.
+    QBuffer& device = *new QBuffer;
+};
+
+TEST_F(PortWorkerTest, OneNoticePerBatchAndNoneForABatchAlreadyDrained) {
+    Arrive("$1.0 ^^^^\r\n$2.0 <<--\r\n");
+    Arrive("$3.0 -->>\r\n");
+    Buffer* pFirst = qmgr.GetBuf(nReadQueue);
+    ASSERT_NE(pFirst, nullptr);
+    EXPECT_STREQ(pFirst->m_szText, "$1.0 ^^^^");
+    EXPECT_EQ(pFirst->m_nLength, 9u);
+    EXPECT_EQ(pFirst->m_nKind, BUFFER_KIND_READ);
+    qmgr.PutBuf(0, pFirst);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(target.messages, std::vector<std::uint32_t>{101});
+    EXPECT_EQ(target.texts, (std::vector<std::string>{"$2.0 <<--", "$3.0 -->>"}));
+
+    // A notice posted for telegrams that someone else drained first stays silent.
+    Arrive("$4.0 ^^^^\n");
+    target.OnWindowMessage(0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(target.messages, (std::vector<std::uint32_t>{101, 0}));
+    EXPECT_EQ(qmgr.Count(0), QMGR_BUFFER_COUNT);
+}
+
+TEST_F(PortWorkerTest, AFloodKeepsTheNewestTelegramsInTheFixedPool) {
+    std::string flood(1 << 16, 'x');
+    flood += "\n";
+    for (int i = 1; i <= 1000; ++i)
+        flood += "$" + std::to_string(i) + ".0 ^^^^\r\n";
+    Arrive(flood);
+    EXPECT_EQ(qmgr.Count(nReadQueue), 32u);
+    EXPECT_EQ(qmgr.Count(0), QMGR_BUFFER_COUNT - 32);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(target.texts.size(), 32u);
+    EXPECT_EQ(target.texts.front(), "$969.0 ^^^^");
+    EXPECT_EQ(target.texts.back(), "$1000.0 ^^^^");
+}
+
+TEST_F(PortWorkerTest, WithoutReadAdviceTelegramsAreDropped) {
+    worker.AdviseRead(0, nullptr);
+    Arrive("$1.0 ^^^^\r\n");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(target.messages.empty());
+    EXPECT_EQ(qmgr.Count(0), QMGR_BUFFER_COUNT);
+}
+
+TEST_F(PortWorkerTest, CuedBuffersGoOutInOrderAndComeBack) {
+    Cue("$10%");
+    Cue("\n");
+    Cue(std::string("$9%\0tail", 8).substr(0, 3));
+    worker.WriteQueued();
+    EXPECT_EQ(device.data(), QByteArray("$10%\n$9%"));
+    EXPECT_TRUE(event.IsSet());
+    EXPECT_EQ(qmgr.Count(0), QMGR_BUFFER_COUNT);
+}
+
+TEST_F(PortWorkerTest, WritesOnAClosedPortAreRecycledUnsent) {
+    CPortWorker closed{qmgr};
+    closed.AdviseWrite({nWriteQueue, REPLY_SIGNAL_EVENT, &event, nullptr, 0});
+    Cue("$10%");
+    closed.WriteQueued();
+    EXPECT_TRUE(event.IsSet());
+    EXPECT_EQ(qmgr.Count(0), QMGR_BUFFER_COUNT);
+}
+
+} // namespace

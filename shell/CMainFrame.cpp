@@ -29,6 +29,7 @@ void CMainFrame::CreateMenus() {
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     AddCommand(help, QStringLiteral("&About Quendix..."), ID_APP_ABOUT);
     AddCommand(this, QString(), ID_FILE_NEW)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    AddCommand(this, QString(), ID_FILE_OPEN)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
 }
 
 QAction* CMainFrame::AddCommand(QWidget* target, const QString& text, unsigned id) {

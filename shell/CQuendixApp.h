@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+class CFramePlacer;
 class CMainFrame;
 class CPrivateProfile;
 class CQuendixDoc;
@@ -47,7 +48,11 @@ public:
 
 private:
     void SetProfilePath(const std::string& relativePath);
+    void CreateDocumentFrameAndView();
+    // Runs the document's new-document step, then shows the frame as the show command says.
+    bool NewDocument(int nCmdShow);
     bool OnFileNew();
+    void OnFileOpen();
     void OnAppAbout();
     // The parent for modal boxes: the main window once it is on screen.
     QWidget* DialogParent() const;
@@ -61,4 +66,5 @@ private:
     std::unique_ptr<CQuendixDoc> m_pDocument;
     std::unique_ptr<CMainFrame> m_pFrame;
     QPointer<CQuendixView> m_pView;
+    CFramePlacer* m_pPlacer = nullptr; // owned by the frame
 };

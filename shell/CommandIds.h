@@ -3,6 +3,7 @@
 // standard values.
 
 inline constexpr unsigned ID_FILE_NEW = 57600;
+inline constexpr unsigned ID_FILE_OPEN = 57601;
 inline constexpr unsigned ID_APP_ABOUT = 57664;
 inline constexpr unsigned ID_APP_EXIT = 57665;
 

@@ -213,12 +213,14 @@ TEST_F(MainFrameTest, MenuAndAcceleratorSendTheirCommands) {
     help[0]->trigger();
     bar[1]->trigger();
     const QList<QAction*> own = frame.actions();
-    ASSERT_EQ(own.size(), 1);
+    ASSERT_EQ(own.size(), 2);
     EXPECT_EQ(own[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    EXPECT_EQ(own[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
     own[0]->trigger();
+    own[1]->trigger();
 
-    EXPECT_EQ(app.calls,
-              (std::vector<std::string>{"Command 57665", "Command 57664", "Command 57600"}));
+    EXPECT_EQ(app.calls, (std::vector<std::string>{"Command 57665", "Command 57664",
+                                                   "Command 57600", "Command 57601"}));
     EXPECT_EQ(host.seenBySettingsDialog.size(), 1U);
 }
 

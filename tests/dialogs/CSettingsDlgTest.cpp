@@ -136,6 +136,28 @@ TEST_F(SettingsDlgTest, ShowsValuesLabelsAndEnabledFieldsInEachUnits) {
     }
 }
 
+TEST_F(SettingsDlgTest, OnlyAChoiceFromTheUnitsListChangesTheUnits) {
+    const struct {
+        const char* typed;
+        Qt::Key key;
+        int units;
+    } cases[] = {
+        {"Feet", Qt::Key_Return, UNITS_METRES},
+        {"fe", Qt::Key_Tab, UNITS_METRES},
+        {"", Qt::Key_Down, UNITS_FEET},
+    };
+    for (const auto& c : cases) {
+        Open(Settings());
+        QLineEdit* edit = Combo(IDC_UNITS)->lineEdit();
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, c.typed);
+        QTest::keyClick(edit, c.key);
+        ClickOk();
+        EXPECT_EQ(m_data.m_nUnits, c.units) << c.typed;
+    }
+}
+
 TEST_F(SettingsDlgTest, MillisecondsKeepTheSpeedOfTheUnitsShownBefore) {
     Open(Settings(UNITS_FEET));
     ChooseUnits(2);

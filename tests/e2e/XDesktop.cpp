@@ -63,6 +63,10 @@ bool XDesktop::StartWindowManager() {
     environment.insert(QStringLiteral("DISPLAY"), m_display);
     m_windowManager.setProcessEnvironment(environment);
     m_windowManager.start(QStringLiteral("openbox"), {});
+    if (!m_windowManager.waitForStarted(START_WAIT_MS)) {
+        m_failure = QStringLiteral("openbox did not start: ") + m_windowManager.errorString();
+        return false;
+    }
     const auto announced = [this] {
         const std::optional<QString> check =
             Run(QStringLiteral("xprop"),
@@ -70,8 +74,8 @@ bool XDesktop::StartWindowManager() {
         return check && check->contains(QStringLiteral("window id"));
     };
     if (!QTest::qWaitFor(announced, START_WAIT_MS)) {
-        m_failure = QStringLiteral("openbox (with xprop from x11-utils) did not come up on ") +
-                    m_display + QStringLiteral(": ") + m_windowManager.errorString();
+        m_failure = QStringLiteral("openbox did not announce itself on ") + m_display +
+                    QStringLiteral(" (or xprop of x11-utils is missing)");
         return false;
     }
     return true;

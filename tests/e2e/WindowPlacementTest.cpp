@@ -1,8 +1,10 @@
-// The real program on a real X server with a window manager: the stored rectangle is the outer
-// frame's, title bar included, as the Windows program kept it.
+// The real program on a real X server with a window manager (run through on-desktop): the stored
+// rectangle is the outer frame's, title bar included, as the Windows program kept it.
 #include "Installation.h"
-#include "XDesktop.h"
+#include "WindowPlacementText.h"
 
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <optional>
@@ -10,55 +12,62 @@
 
 namespace {
 
-constexpr int PLACEMENT_WAIT_MS = 10000;
+constexpr int WAIT_MS = 10000;
 
-std::string PlacementText(const QRect& frame) {
-    return std::to_string(frame.left()) + ' ' + std::to_string(frame.top()) + ' ' +
-           std::to_string(frame.left() + frame.width()) + ' ' +
-           std::to_string(frame.top() + frame.height()) + " 0 0";
+QString Tool(const QString& program, const QStringList& arguments) {
+    QProcess tool;
+    tool.start(program, arguments);
+    tool.waitForFinished(WAIT_MS);
+    return QString::fromLocal8Bit(tool.readAllStandardOutput());
 }
 
-struct FrameCase {
-    const char* name;
-    const char* stored; // the key's line, or nothing on a first start
-    QRect frame;
-};
-
-class WindowOnDesktop : public testing::TestWithParam<FrameCase> {};
-
-TEST_P(WindowOnDesktop, FrameLandsOnTheStoredRectangleAndIsStoredAgain) {
-    XDesktop desktop;
-    if (!desktop.Failure().isEmpty()) {
-        GTEST_SKIP() << desktop.Failure().toStdString();
-    }
-    Installation installation(std::string(GetParam().stored) + "[Settings]\r\nComPort=COM99\r\n");
-    installation.Program().ShowOn(desktop.Display());
-    installation.Program().Start();
-
-    // The client is fitted inside the frame once the window manager has told the decorations.
-    std::optional<QRect> frame;
-    const auto landed = [&] {
-        frame = desktop.FrameOf(QStringLiteral("Untitled - Quendix"));
-        return frame == GetParam().frame;
+// The client area as xwininfo has it, grown by the decorations the window manager declares.
+std::optional<WindowPlacement> FrameOf(const QString& title) {
+    const QString client = Tool("xwininfo", {"-name", title});
+    const auto number = [&client](const char* field) {
+        return QRegularExpression(QString(field) + ":\\s+(-?\\d+)")
+            .match(client)
+            .captured(1)
+            .toInt();
     };
-    if (!QTest::qWaitFor(landed, PLACEMENT_WAIT_MS)) {
-        ASSERT_TRUE(frame.has_value()) << "no window on " << desktop.Display().toStdString();
-    }
-    EXPECT_EQ(PlacementText(*frame), PlacementText(GetParam().frame));
-    installation.Program().Terminate();
-
-    EXPECT_NE(
-        installation.Ini().find("[MainFrameState]\r\nSettings=" + PlacementText(*frame) + "\r\n"),
-        std::string::npos)
-        << installation.Ini();
+    const QString id = QRegularExpression("Window id: (0x[0-9a-f]+)").match(client).captured(1);
+    const QRegularExpressionMatch margins =
+        QRegularExpression("= (\\d+), (\\d+), (\\d+), (\\d+)")
+            .match(Tool("xprop", {"-id", id, "_NET_FRAME_EXTENTS"}));
+    if (id.isEmpty() || !margins.hasMatch())
+        return std::nullopt;
+    const int left = number("Absolute upper-left X") - margins.captured(1).toInt();
+    const int top = number("Absolute upper-left Y") - margins.captured(3).toInt();
+    return WindowPlacement{
+        left, top,
+        left + number("Width") + margins.captured(1).toInt() + margins.captured(2).toInt(),
+        top + number("Height") + margins.captured(3).toInt() + margins.captured(4).toInt()};
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Starts, WindowOnDesktop,
-    testing::Values(FrameCase{"First", "", QRect(0, 0, 500, 500)},
-                    FrameCase{"CarriedOverFromWindows",
-                              "[MainFrameState]\r\nSettings=100 80 740 560 0 0\r\n",
-                              QRect(100, 80, 640, 480)}),
-    [](const testing::TestParamInfo<FrameCase>& info) { return std::string(info.param.name); });
+TEST(WindowOnDesktop, FrameLandsOnTheStoredRectangleAndIsStoredAgain) {
+    const QString display = qEnvironmentVariable("DISPLAY");
+    if (display.isEmpty())
+        GTEST_SKIP() << "no X display: run through tests/e2e/on-desktop";
+    const std::pair<const char*, WindowPlacement> cases[] = {
+        {"", {0, 0, 500, 500}}, // the first start
+        {"[MainFrameState]\r\nSettings=100 80 740 560 0 0\r\n", {100, 80, 740, 560}},
+    };
+    for (const auto& [stored, expected] : cases) {
+        Installation installation(std::string(stored) + "[Settings]\r\nComPort=COM99\r\n");
+        installation.Program().ShowOn(display);
+        installation.Program().Start();
+        // The client is fitted inside the frame once the window manager has told the decorations.
+        std::optional<WindowPlacement> frame;
+        if (!QTest::qWaitFor([&] { return (frame = FrameOf("Untitled - Quendix")) == expected; },
+                             WAIT_MS)) {
+            ASSERT_TRUE(frame.has_value()) << "no window on " << display.toStdString();
+        }
+        EXPECT_EQ(FormatWindowPlacement(*frame), FormatWindowPlacement(expected));
+        installation.Program().Terminate();
+        EXPECT_NE(installation.Ini().find("Settings=" + FormatWindowPlacement(*frame) + "\r\n"),
+                  std::string::npos)
+            << installation.Ini();
+    }
+}
 
 } // namespace

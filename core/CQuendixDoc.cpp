@@ -18,7 +18,7 @@ constexpr const char* kLogFailure = "Log File not found - data not being logged"
 
 // The log lives in DATA: a stored name that reaches elsewhere is not opened.
 bool IsPlainFileName(const std::string& name) {
-    return name.find_first_of("/\\") == std::string::npos && name.find("..") == std::string::npos;
+    return name.find_first_of("/\\") == std::string::npos && name != "." && name != "..";
 }
 
 std::string FormatLocalTime(const std::tm& now) {

@@ -112,6 +112,10 @@ QWidget* CSettingsDlg::CreateControl(const ControlTemplate& control) {
         auto* combo = new QComboBox(this);
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
+        // Only a choice from the list chooses an item: Qt would also complete typed text and
+        // choose the item it names on Return or when the field loses the focus.
+        combo->setCompleter(nullptr);
+        disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
         return combo;
     }
     case ControlKind::DropDownList:

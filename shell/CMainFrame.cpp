@@ -30,6 +30,8 @@ void CMainFrame::CreateMenus() {
     help->addAction(QStringLiteral("&About Quendix..."), this, [this] { m_app.OnAppAbout(); });
     QAction* newDocument = addAction(QString(), this, [this] { m_app.OnFileNew(); });
     newDocument->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    QAction* openDocument = addAction(QString(), this, [this] { m_app.OnFileOpen(); });
+    openDocument->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
 }
 
 void CMainFrame::OnSettings() {

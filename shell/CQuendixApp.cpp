@@ -2,6 +2,7 @@
 
 #include "CAboutDlg.h"
 #include "CFile.h"
+#include "CFramePlacer.h"
 #include "CMainFrame.h"
 #include "CPrivateProfile.h"
 #include "CQuendixDoc.h"
@@ -58,37 +59,52 @@ CQuendixApp::~CQuendixApp() {
     m_pDocument.reset();
 }
 
+// The placement is restored before the frame first appears: the window system then puts the
+// frame itself on the stored rectangle, and nothing jumps. The start-up activation shows the
+// frame in the restored state and leaves the show command for the next one.
 bool CQuendixApp::InitInstance() {
     SetProfilePath("..\\INI\\Quendix.ini");
-    if (!OnFileNew()) {
-        return false;
-    }
+    CreateDocumentFrameAndView();
     RestoreWindowPlacement();
-    return true;
+    return NewDocument(m_nCmdShow);
 }
 
 void CQuendixApp::SetProfilePath(const std::string& relativePath) {
     m_pProfile = std::make_shared<CPrivateProfile>(HostPath(m_strParentPath + relativePath));
 }
 
-// The first run creates the document, the frame and its view; every run re-initialises the
-// document and activates the frame.
-bool CQuendixApp::OnFileNew() {
-    if (!m_pDocument) {
-        m_pDocument = std::make_unique<CQuendixDoc>(*this);
-        m_pFrame = std::make_unique<CMainFrame>(
-            *this, PortNamespace([pProfile = m_pProfile](std::string_view port) {
-                return pProfile->GetProfileString("Ports", port, "");
-            }));
-        m_pView = new CQuendixView(*m_pDocument, m_pFrame.get());
-        m_pFrame->setCentralWidget(m_pView);
-        m_pFrame->SetActiveDocument(m_pDocument.get());
-    }
+void CQuendixApp::CreateDocumentFrameAndView() {
+    m_pDocument = std::make_unique<CQuendixDoc>(*this);
+    m_pFrame = std::make_unique<CMainFrame>(
+        *this, PortNamespace([pProfile = m_pProfile](std::string_view port) {
+            return pProfile->GetProfileString("Ports", port, "");
+        }));
+    m_pView = new CQuendixView(*m_pDocument, m_pFrame.get());
+    m_pFrame->setCentralWidget(m_pView);
+    m_pFrame->SetActiveDocument(m_pDocument.get());
+    m_pPlacer = new CFramePlacer(*m_pFrame);
+}
+
+bool CQuendixApp::NewDocument(int nCmdShow) {
     if (!m_pDocument->OnNewDocument()) {
         return false;
     }
-    m_pFrame->ActivateFrame(std::exchange(m_nCmdShow, SW_DEFAULT_ACTIVATION));
+    m_pFrame->ActivateFrame(nCmdShow);
     return true;
+}
+
+bool CQuendixApp::OnFileNew() {
+    return NewDocument(std::exchange(m_nCmdShow, SW_DEFAULT_ACTIVATION));
+}
+
+// The document keeps nothing in files: a chosen file is read for nothing, and the document is
+// not initialised again; the frame is activated again.
+void CQuendixApp::OnFileOpen() {
+    QFileDialog dialog(DialogParent());
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() == QDialog::Accepted) {
+        m_pFrame->ActivateFrame(std::exchange(m_nCmdShow, SW_DEFAULT_ACTIVATION));
+    }
 }
 
 void CQuendixApp::RestoreWindowPlacement() {
@@ -104,12 +120,12 @@ void CQuendixApp::RestoreWindowPlacement() {
         m_nCmdShow = SW_SHOWMAXIMIZED;
         state = Qt::WindowMaximized;
     }
-    m_pFrame->setGeometry(FitOntoScreens(RectFromPlacement(placement), AvailableScreenAreas()));
+    m_pPlacer->Place(FitOntoScreens(RectFromPlacement(placement), AvailableScreenAreas()));
     m_pFrame->setWindowState(state);
 }
 
 void CQuendixApp::SaveWindowPlacement() {
-    const QRect normal = m_pFrame->normalGeometry();
+    const QRect normal = m_pPlacer->NormalFrame();
     const Qt::WindowStates state = m_pFrame->windowState();
     const WindowPlacement placement{normal.left(),
                                     normal.top(),

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+class CFramePlacer;
 class CMainFrame;
 class CPrivateProfile;
 class CQuendixDoc;
@@ -34,6 +35,7 @@ public:
     void SaveWindowPlacement() override;
     void OnAppAbout() override;
     bool OnFileNew() override;
+    void OnFileOpen() override;
 
     IMainWindow* GetMainWnd() override;
     std::uint32_t GetTickCount() override;
@@ -48,6 +50,9 @@ public:
 
 private:
     void SetProfilePath(const std::string& relativePath);
+    void CreateDocumentFrameAndView();
+    // Runs the document's new-document step, then shows the frame as the show command says.
+    bool NewDocument(int nCmdShow);
     // The parent for modal boxes: the main window once it is on screen.
     QWidget* DialogParent() const;
 
@@ -60,4 +65,5 @@ private:
     std::unique_ptr<CQuendixDoc> m_pDocument;
     std::unique_ptr<CMainFrame> m_pFrame;
     QPointer<CQuendixView> m_pView;
+    CFramePlacer* m_pPlacer = nullptr; // owned by the frame
 };

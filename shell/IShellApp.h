@@ -13,4 +13,7 @@ public:
     // Ctrl+N: the document's new-document step again, then the frame activated again; false
     // when the step failed.
     virtual bool OnFileNew() = 0;
+    // Ctrl+O: the file-open dialog; a chosen file is read for nothing (the document keeps
+    // nothing in files) and the frame is activated again.
+    virtual void OnFileOpen() = 0;
 };

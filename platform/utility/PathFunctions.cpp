@@ -16,6 +16,8 @@ void MfxPathToParentPath(std::string& path) {
 
 std::string HostPath(const std::string& path) {
     std::string host = path;
-    std::replace(host.begin(), host.end(), '\\', '/');
+    // Without a '/' (npos + 1 is 0) the whole path is the appended part.
+    const std::size_t appended = host.rfind('/') + 1;
+    std::replace(host.begin() + static_cast<std::ptrdiff_t>(appended), host.end(), '\\', '/');
     return std::filesystem::path(host).lexically_normal().string();
 }

@@ -11,6 +11,8 @@ std::string MfxGetModulePathName();
 // "..\INI\Quendix.ini" or "\DATA\" can be appended directly. A bare file name gives "./".
 void MfxPathToParentPath(std::string& path);
 
-// '\' becomes '/', doubled separators count as one, and "folder/../" and "./" fold away
+// The host's own part, up to the last '/', stays as it is: a backslash there belongs to a folder's
+// name. In the Windows-style part the program appends after it ('\' separators, never '/'),
+// '\' becomes '/'. Doubled separators count as one, and "folder/../" and "./" fold away
 // lexically (the parent path comes from the resolved executable, so no link is skipped).
 std::string HostPath(const std::string& path);

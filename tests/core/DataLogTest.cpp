@@ -134,7 +134,7 @@ TEST_F(DataLog, FailedReopenWritesNothingAnywhere) {
 }
 
 TEST_F(DataLog, NameReachingOutsideDataIsRefused) {
-    const char* names[] = {"../escape.txt", "..\\escape.txt", "sub/x.txt", "a\\b.txt", ".."};
+    const char* names[] = {"../escape.txt", "..\\escape.txt", "sub/x.txt", "a\\b.txt", "..", "."};
     for (const char* name : names) {
         m_host.messages.clear();
         m_host.SetIniText(std::string("[Settings]\r\nLogFileName=") + name + "\r\n");
@@ -153,4 +153,9 @@ TEST_F(DataLog, NameReachingOutsideDataIsRefused) {
     doc.OnLogging();
     doc.OnReply("$5 ^^^^");
     EXPECT_FALSE(fs::exists(m_host.Folder() / "bin" / "escape.txt"));
+
+    m_host.saveFileAnswers = {"Run..2.txt"}; // dots inside a name stay in DATA
+    doc.OnLogging();
+    doc.OnReply("$6 ^^^^");
+    EXPECT_NE(m_host.LogText("Run..2.txt").find("TelGrm:$6 ^^^^"), std::string::npos);
 }

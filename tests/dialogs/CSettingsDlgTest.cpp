@@ -136,6 +136,19 @@ TEST_F(SettingsDlgTest, ShowsValuesLabelsAndEnabledFieldsInEachUnits) {
     }
 }
 
+TEST_F(SettingsDlgTest, OnlyAChoiceFromTheUnitsListChangesTheUnits) {
+    Open(Settings());
+    QLineEdit* typed = Combo(IDC_UNITS)->lineEdit();
+    typed->setFocus();
+    typed->selectAll();
+    QTest::keyClicks(typed, "fe");
+    QTest::keyClick(typed, Qt::Key_Return);
+    QTest::keyClick(typed, Qt::Key_Tab);
+    EXPECT_EQ(Label(IDC_OFFSET_UNITS), "Offset (m)");
+    QTest::keyClick(Combo(IDC_UNITS), Qt::Key_Down); // the list's next item
+    EXPECT_EQ(Label(IDC_OFFSET_UNITS), "Offset (ft)");
+}
+
 TEST_F(SettingsDlgTest, MillisecondsKeepTheSpeedOfTheUnitsShownBefore) {
     Open(Settings(UNITS_FEET));
     ChooseUnits(2);

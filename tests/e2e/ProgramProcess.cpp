@@ -14,7 +14,9 @@ ProgramProcess::ProgramProcess(std::filesystem::path binary) : m_binary(std::mov
 
 void ProgramProcess::Start(const QStringList& launcher) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("QT_QPA_PLATFORM", m_display.isEmpty() ? "offscreen" : "xcb");
+    if (!m_display.isEmpty())
+        environment.insert("DISPLAY", m_display);
     m_process.setProcessEnvironment(environment);
     m_process.setWorkingDirectory(
         QString::fromStdString(std::filesystem::temp_directory_path().string()));

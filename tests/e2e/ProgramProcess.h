@@ -1,6 +1,7 @@
 #pragma once
-// The real program run as an operator would: offscreen, started from an unrelated folder so that
-// nothing is found through the current folder, and ended by a termination signal, or killed.
+// The real program run as an operator would: offscreen (or on a given X display), started from an
+// unrelated folder so that nothing is found through the current folder, and ended by a termination
+// signal, or killed.
 
 #include <QProcess>
 #include <QStringList>
@@ -10,6 +11,8 @@ class ProgramProcess {
 public:
     explicit ProgramProcess(std::filesystem::path binary);
 
+    // On that X display instead of offscreen, from the next start on.
+    void ShowOn(const QString& display) { m_display = display; }
     // Runs the program, or, when a launcher is given, the launcher with the program's path as
     // its last argument (the launcher then executes the program in its own place).
     void Start(const QStringList& launcher = {});
@@ -23,5 +26,6 @@ public:
 
 private:
     std::filesystem::path m_binary;
+    QString m_display;
     QProcess m_process;
 };

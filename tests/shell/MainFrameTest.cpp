@@ -40,6 +40,7 @@ public:
         calls.push_back("OnFileNew");
         return true;
     }
+    void OnFileOpen() override { calls.push_back("OnFileOpen"); }
 
     std::vector<std::string> calls;
     std::function<void()> onSavePlacement;
@@ -191,10 +192,12 @@ TEST_F(MainFrameTest, MenuAndAcceleratorSendTheirCommands) {
     EXPECT_EQ(host.seenBySettingsDialog.size(), 1U);
     help[0]->trigger();
     const QList<QAction*> own = frame.actions();
-    ASSERT_EQ(own.size(), 1);
+    ASSERT_EQ(own.size(), 2);
     EXPECT_EQ(own[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    EXPECT_EQ(own[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
     own[0]->trigger();
-    EXPECT_EQ(app.calls, (std::vector<std::string>{"OnAppAbout", "OnFileNew"}));
+    own[1]->trigger();
+    EXPECT_EQ(app.calls, (std::vector<std::string>{"OnAppAbout", "OnFileNew", "OnFileOpen"}));
 
     frame.show();
     file[1]->trigger();

@@ -56,7 +56,7 @@ TEST_F(QuendixAppTest, FirstStartShowsDefaultWindowAndSavesPlacementBeforeSettin
     Start();
     EXPECT_TRUE(Frame().isVisible());
     EXPECT_EQ(Frame().windowTitle(), "Untitled - Quendix");
-    EXPECT_EQ(Frame().normalGeometry(), QRect(0, 0, 500, 500));
+    EXPECT_EQ(Frame().frameGeometry(), QRect(0, 0, 500, 500));
     EXPECT_EQ(QAbstractEventDispatcher::instance()->registeredTimers(&Frame()).size(), 1);
 
     CloseAndEnd();
@@ -84,10 +84,12 @@ TEST_P(AppPlacement, IsRestoredAndSavedAgain) {
     Start();
     EXPECT_EQ(Frame().isMinimized(), GetParam().minimised);
     EXPECT_EQ(Frame().windowState().testFlag(Qt::WindowMaximized), GetParam().maximised);
-    EXPECT_EQ(Frame().normalGeometry(), GetParam().normal);
-
-    CloseAndEnd();
+    app->SaveWindowPlacement();
     EXPECT_EQ(Placement(), GetParam().written);
+
+    Frame().showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Frame().frameGeometry(), GetParam().normal);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -114,6 +116,26 @@ TEST_F(QuendixAppTest, NewDocumentCommandReloadsSettingsAndReactivates) {
     EXPECT_EQ(Frame().GetActiveDocument()->GetTpdrNo(), 7);
     EXPECT_EQ(QAbstractEventDispatcher::instance()->registeredTimers(&Frame()).size(), 1);
     EXPECT_TRUE(Frame().isVisible());
+}
+
+// Ctrl+O: the document reads nothing from a file. Cancel does nothing; a chosen file shows the
+// frame again, once in the state restored at start-up, then as it is.
+TEST_F(QuendixAppTest, OpenCommandOnlyActivatesTheFrameAgain) {
+    SetIni("[MainFrameState]\r\nSettings=10 20 510 420 0 1\r\n[Settings]\r\nComPort=COM99\r\n");
+    Start();
+    CPrivateProfile(IniPath()).WriteProfileString("Settings", "TpdrNo", "77");
+    for (const auto& [answer, maximised] : {std::pair{QDialog::Rejected, false},
+                                            {QDialog::Accepted, true},
+                                            {QDialog::Accepted, false}}) {
+        Frame().showNormal();
+        AnswerNextModal([answer](QWidget* modal) {
+            ASSERT_NE(qobject_cast<QFileDialog*>(modal), nullptr);
+            static_cast<QDialog*>(modal)->done(answer);
+        });
+        app->OnFileOpen();
+        EXPECT_EQ(Frame().isMaximized(), maximised) << answer;
+    }
+    EXPECT_EQ(Frame().GetActiveDocument()->GetTpdrNo(), 10);
 }
 
 TEST_F(QuendixAppTest, AboutBoxShowsNameVersionAndDate) {

@@ -29,6 +29,8 @@ TEST(PathFunctions, ProgramPathsBecomeHostPaths) {
         {"/opt/quendix/bin/..\\INI\\Quendix.ini", "/opt/quendix/INI/Quendix.ini"},
         {"/opt/quendix/bin/\\DATA\\QuendixLog.txt", "/opt/quendix/bin/DATA/QuendixLog.txt"},
         {"/opt/quendix/bin/\\DATA\\", "/opt/quendix/bin/DATA/"},
+        {"/opt/a\\b/bin/..\\INI\\Quendix.ini", "/opt/a\\b/INI/Quendix.ini"},
+        {"/opt/a\\b/bin/\\DATA\\Run.txt", "/opt/a\\b/bin/DATA/Run.txt"},
         {"./..\\INI\\Quendix.ini", "../INI/Quendix.ini"},
         {".//DATA\\log.txt", "DATA/log.txt"},
         {"/a//b///c", "/a/b/c"},

@@ -12,8 +12,6 @@ class LogCapture {
 public:
     LogCapture() : m_previous(qInstallMessageHandler(&Collect)) { s_lines.clear(); }
     ~LogCapture() { qInstallMessageHandler(m_previous); }
-    LogCapture(const LogCapture&) = delete;
-    LogCapture& operator=(const LogCapture&) = delete;
 
     const std::vector<std::string>& Lines() const { return s_lines; }
 

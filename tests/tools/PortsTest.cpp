@@ -15,23 +15,6 @@ namespace {
 
 using testing::HasSubstr;
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-// The tool with the arguments; through a launcher (such as setpriv) when one is given.
-Outcome Ports(QStringList args, QStringList launcher = {}) {
-    QProcess process;
-    args = launcher + QStringList{QUENDIX_PORTS_BINARY} + args;
-    const QString program = args.takeFirst();
-    process.start(program, args);
-    const bool bEnded = process.waitForFinished(30000);
-    return {bEnded ? process.exitCode() : -1, process.readAllStandardOutput().toStdString(),
-            process.readAllStandardError().toStdString()};
-}
-
 class PortsTool : public testing::Test {
 protected:
     PortsTool() {
@@ -39,7 +22,17 @@ protected:
                                       "\r\n[Settings]\r\nComPort=COM7\r\n");
     }
 
-    QString Ini() const { return QString::fromStdString(ini.string()); }
+    // The tool on the INI file, through the launcher (such as setpriv) when one is given: its
+    // exit status and what it printed.
+    std::pair<int, std::string> Ports(const QStringList& args, QStringList launcher = {}) const {
+        launcher << QUENDIX_PORTS_BINARY << "--ini" << QString::fromStdString(ini.string());
+        const QString program = launcher.takeFirst();
+        QProcess process;
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(program, launcher + args);
+        const bool bEnded = process.waitForFinished(30000);
+        return {bEnded ? process.exitCode() : -1, process.readAll().toStdString()};
+    }
 
     TempFolder folder;
     PtyFarEnd unit;
@@ -49,59 +42,47 @@ protected:
 
 TEST_F(PortsTool, ListsWhatEachNameLeadsToAndWhoHoldsIt) {
     const int held = open(unit.SlavePath().c_str(), O_RDWR | O_NOCTTY);
-    const Outcome run = Ports({"--ini", Ini()});
+    const std::string listed = Ports({}).second;
     close(held);
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_THAT(run.out, HasSubstr("; the settings use COM7.\nCOM1   " + unit.SlavePath() +
-                                   " [Ports]: present; this user may open it; held by pid " +
-                                   std::to_string(getpid()) + " (ports_tests)\nCOM2   " + absent +
-                                   " [Ports]: absent\nCOM3   /dev/ttyS2"));
-    EXPECT_THAT(run.out, HasSubstr("\nCOM32  /dev/ttyACM11"));
+    EXPECT_THAT(listed, HasSubstr("; the settings use COM7.\nCOM1   " + unit.SlavePath() +
+                                  " [Ports]: present; this user may open it; held by pid " +
+                                  std::to_string(getpid()) + " (ports_tests)\nCOM2   " + absent +
+                                  " [Ports]: absent\nCOM3   /dev/ttyS2"));
 }
-
-struct MapCase {
-    QStringList args;
-    int status;
-    std::string message;
-};
 
 TEST_F(PortsTool, MapsOnlyAKnownNameToADeviceThatIsThere) {
     const std::string before = TempFolder::ReadAll(ini);
     const QString pty = QString::fromStdString(unit.SlavePath());
-    const MapCase refused[] = {
-        {{"--map", "COM0", pty}, 2, "\"COM0\" is no port name: use COM1 to COM32"},
-        {{"--map", "COM33", pty}, 2, "\"COM33\" is no port name"},
-        {{"--map", "COM5", QString::fromStdString(absent)}, 1, absent + " does not exist"},
-        {{"--map", "COM5", Ini()}, 1, ini.string() + " is not a serial device"},
-        {{"--ini", Ini() + ".d/Quendix.ini", "--map", "COM5", pty}, 1, "cannot be written"},
-        {{"--map", "COM5"}, 2, "usage: quendix-ports"},
+    const std::pair<QStringList, std::string> refused[] = {
+        {{"--map", "COM0", pty}, "\"COM0\" is no port name: use COM1 to COM32"},
+        {{"--map", "COM5", QString::fromStdString(absent)}, absent + " does not exist"},
+        {{"--ini", "/nowhere/Quendix.ini", "--map", "COM5", pty}, "cannot be written"},
     };
-    for (const MapCase& c : refused) {
-        const Outcome run = Ports(QStringList{"--ini", Ini()} + c.args);
-        EXPECT_EQ(run.status, c.status) << c.message;
-        EXPECT_THAT(run.err, HasSubstr(c.message));
-        EXPECT_EQ(TempFolder::ReadAll(ini), before) << c.message;
+    for (const auto& [args, message] : refused) {
+        const auto [status, output] = Ports(args);
+        EXPECT_NE(status, 0) << message;
+        EXPECT_THAT(output, HasSubstr(message));
+        EXPECT_EQ(TempFolder::ReadAll(ini), before) << message;
     }
-    EXPECT_EQ(Ports({"--ini", Ini(), "--map", "com5", pty}).status, 0);
-    const std::string mapped = absent + "\r\nCOM5=" + unit.SlavePath() + "\r\n[Settings]";
-    EXPECT_THAT(TempFolder::ReadAll(ini), HasSubstr(mapped));
+    EXPECT_EQ(Ports({"--map", "com5", pty}).first, 0);
+    EXPECT_THAT(TempFolder::ReadAll(ini),
+                HasSubstr(absent + "\r\nCOM5=" + unit.SlavePath() + "\r\n[Settings]"));
 }
 
 // The new operator's case: a device of group dialout, and a user who is not in it.
 TEST_F(PortsTool, TellsAUserWhoMayNotOpenTheDeviceHowToGetIn) {
     const group* dialout = getgrnam("dialout");
     if (geteuid() != 0 || !dialout || access("/usr/bin/setpriv", X_OK) != 0)
-        GTEST_SKIP() << "needs root, group dialout and setpriv to hand the device to the group "
-                        "and run as user nobody";
+        GTEST_SKIP() << "needs root, group dialout and setpriv, to run as user nobody";
     ASSERT_EQ(chown(unit.SlavePath().c_str(), 0, dialout->gr_gid), 0);
     ASSERT_EQ(chmod(unit.SlavePath().c_str(), 0660), 0);
     ASSERT_EQ(chmod(folder.Path().c_str(), 0755), 0);
-    const Outcome run = Ports({"--ini", Ini()}, {"/usr/bin/setpriv", "--reuid=nobody",
-                                                 "--regid=nogroup", "--clear-groups"});
-    EXPECT_THAT(run.out, HasSubstr(unit.SlavePath() +
-                                   " [Ports]: present; permission denied — the device belongs "
-                                   "to group dialout and user nobody is not in it: sudo usermod "
-                                   "-aG dialout nobody, then log in again; free\n"));
+    const QStringList nobody = {"/usr/bin/setpriv", "--reuid=nobody", "--regid=nogroup",
+                                "--clear-groups"};
+    EXPECT_THAT(Ports({}, nobody).second,
+                HasSubstr(" [Ports]: present; permission denied — the device belongs to "
+                          "group dialout and user nobody is not in it: sudo usermod -aG "
+                          "dialout nobody, then log in again; free\n"));
 }
 
 } // namespace

@@ -129,8 +129,10 @@ std::string CQuendixDoc::LogFolder() const {
 bool CQuendixDoc::OpenLogFile() {
     if (!m_fileLog)
         m_fileLog = m_host.CreateFile();
-    const bool opened = m_fileLog && IsPlainFileName(m_strLogFileName) &&
-                        m_fileLog->Open(LogFolder() + m_strLogFileName);
+    const bool bPlainName = IsPlainFileName(m_strLogFileName);
+    if (!bPlainName)
+        m_host.ReportRefusedLogName(m_strLogFileName);
+    const bool opened = m_fileLog && bPlainName && m_fileLog->Open(LogFolder() + m_strLogFileName);
     if (!opened) {
         m_host.MessageBox(kLogFailure);
         return false;

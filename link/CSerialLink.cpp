@@ -112,3 +112,11 @@ std::string CSerialLink::Receive() {
 bool CSerialLink::IsConnected() const {
     return m_bConnected && m_pInstrument && m_pInstrument->IsPortOpen();
 }
+
+bool CSerialLink::IsLost() const {
+    return m_bConnected && m_pInstrument && !m_pInstrument->IsPortOpen();
+}
+
+std::string CSerialLink::PortError() const {
+    return m_pInstrument ? m_pInstrument->PortError() : std::string();
+}

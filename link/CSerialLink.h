@@ -45,6 +45,11 @@ public:
     void SetBaud(int nBaud) { m_nBaud = nBaud; }
     // False after a failed open, after Close, and once the port was lost (device unplugged).
     bool IsConnected() const;
+    // True once a port that opened was lost: the device unplugged, the far end hung up.
+    bool IsLost() const;
+    // The port's own words for why the last opening failed; "" when it opened or was never
+    // tried.
+    std::string PortError() const;
     // The queue manager while open, null while closed; for diagnostics and tests.
     const QMgr* GetQMgr() const { return m_pQMgr.get(); }
 

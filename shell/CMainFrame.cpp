@@ -15,7 +15,8 @@
 
 CMainFrame::CMainFrame(IShellApp& app, PortNamespace ports)
     : m_app(app), m_ports(std::move(ports)),
-      m_link([this]() -> IWindowTarget* { return this; }, m_ports) {
+      m_link([this]() -> IWindowTarget* { return this; }, m_ports), m_diagnosis(m_ports),
+      m_linkMonitor(m_diagnosis) {
     // The document's title for an unnamed document, then the program's.
     setWindowTitle(QStringLiteral("Untitled - Quendix"));
     CreateMenus();
@@ -106,7 +107,11 @@ void CMainFrame::timerEvent(QTimerEvent* event) {
     if (doc == nullptr) {
         return;
     }
-    // A lost device (an adapter unplugged) comes back by itself once it is there again.
+    // A lost device (an adapter unplugged) comes back by itself once it is there again. The loss
+    // is told before the reconnection replaces the port that saw it.
+    if (m_link.IsLost()) {
+        ReportLinkState(*doc);
+    }
     if (!m_link.IsConnected()) {
         Connect();
     }
@@ -149,7 +154,19 @@ bool CMainFrame::Connect() {
     MakeDeviceName(port);
     m_link.SetPortName(port);
     m_link.SetBaud(ParseBaudRate(baud));
-    return m_link.Open(WM_LINK_REPLY);
+    const bool bConnected = m_link.Open(WM_LINK_REPLY);
+    ReportLinkState(*doc);
+    return bConnected;
+}
+
+void CMainFrame::ReportLinkState(const CQuendixDoc& doc) {
+    const LinkState state = m_diagnosis.Classify(m_link, doc.GetComPort(), doc.GetBaudRate());
+    const std::optional<std::string> text = m_linkMonitor.Note(state, CLinkMonitor::Clock::now());
+    // Rich text, so that a long reason wraps.
+    if (text && centralWidget()) {
+        centralWidget()->setToolTip(
+            QStringLiteral("<p>%1</p>").arg(QString::fromStdString(*text).toHtmlEscaped()));
+    }
 }
 
 // Without a document there is no current port to put first: only the ports present.

@@ -3,9 +3,11 @@
 // interrogation timer and the serial link, turns timer ticks and reply notifications into calls
 // of the document, and routes the menu commands.
 
+#include "CLinkMonitor.h"
 #include "CSerialLink.h"
 #include "IMainWindow.h"
 #include "IWindowTarget.h"
+#include "PortDiagnosis.h"
 #include "PortNamespace.h"
 
 #include <QMainWindow>
@@ -54,6 +56,8 @@ private:
     void OnSettings();
     void OnLogging();
     void ShowAs(int nCmdShow);
+    // Tells a change of the link's state on the diagnostic output and in the view's tooltip.
+    void ReportLinkState(const CQuendixDoc& doc);
     static void MakeDeviceName(std::string& port);
     static int ParseBaudRate(const std::string& text);
 
@@ -63,4 +67,6 @@ private:
     int m_nInterrogateTimer = 0;
     const PortNamespace m_ports;
     CSerialLink m_link;
+    const PortDiagnosis m_diagnosis;
+    CLinkMonitor m_linkMonitor;
 };

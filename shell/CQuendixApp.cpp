@@ -1,13 +1,14 @@
 #include "CQuendixApp.h"
 
 #include "CAboutDlg.h"
-#include "CFile.h"
+#include "CDataLogFile.h"
 #include "CFramePlacer.h"
 #include "CMainFrame.h"
 #include "CPrivateProfile.h"
 #include "CQuendixDoc.h"
 #include "CQuendixView.h"
 #include "CSettingsDlg.h"
+#include "DataLogCategory.h"
 #include "PathFunctions.h"
 #include "PortNamespace.h"
 #include "ScreenFit.h"
@@ -174,7 +175,14 @@ std::tm CQuendixApp::GetLocalTime() {
 }
 
 std::unique_ptr<IFile> CQuendixApp::CreateFile() {
-    return std::make_unique<CFile>();
+    return std::make_unique<CDataLogFile>();
+}
+
+void CQuendixApp::ReportRefusedLogName(const std::string& name) {
+    qCWarning(lcDataLog,
+              "Log name \"%s\" refused: it leads out of the DATA folder; choose a plain file name "
+              "with File > Logging...",
+              name.c_str());
 }
 
 QWidget* CQuendixApp::DialogParent() const {

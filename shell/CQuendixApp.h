@@ -44,6 +44,7 @@ public:
     std::string GetParentPath() override;
     std::tm GetLocalTime() override;
     std::unique_ptr<IFile> CreateFile() override;
+    void ReportRefusedLogName(const std::string& name) override;
     void MessageBox(const std::string& text) override;
     std::optional<std::string> RunSaveFileDialog(const SaveFileRequest& request) override;
     bool RunSettingsDialog(CSettingsData& data) override;

@@ -36,6 +36,8 @@ public:
     virtual std::string GetParentPath() = 0;
     virtual std::tm GetLocalTime() = 0;
     virtual std::unique_ptr<IFile> CreateFile() = 0;
+    // Tells the diagnostic output that the log file name was refused: it leads out of DATA.
+    virtual void ReportRefusedLogName(const std::string& name) = 0;
     // A modal message with an OK button.
     virtual void MessageBox(const std::string& text) = 0;
     // The chosen file's name without its folder, or nothing when cancelled.

@@ -37,13 +37,12 @@ QSerialPort::Parity ParityOf(std::uint32_t nLetter) {
 
 } // namespace
 
-CPortWorker::CPortWorker(QMgr& qmgr) : m_qmgr(qmgr) {}
-
 bool CPortWorker::OpenPort(const QString& strDevice, qint32 nBaud) {
     auto* pPort = new QSerialPort(strDevice, this);
     pPort->setBaudRate(nBaud);
     pPort->setReadBufferSize(PORT_READ_BUFFER);
     if (!pPort->open(QIODevice::ReadWrite)) {
+        m_strError = pPort->errorString();
         delete pPort;
         return false;
     }
@@ -82,10 +81,6 @@ void CPortWorker::ApplyProperty(eCommProp eProp, std::uint32_t nValue) {
 void CPortWorker::AdviseRead(std::uint32_t nQueue, CReplyNotice* pNotice) {
     m_nReadQueue = nQueue;
     m_pNotice = pNotice;
-}
-
-void CPortWorker::AdviseWrite(const ReplyMechanism& mechanism) {
-    m_write = mechanism;
 }
 
 void CPortWorker::OnReadyRead() {

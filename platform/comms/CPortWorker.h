@@ -19,7 +19,7 @@ class QMgr;
 class CPortWorker : public QObject {
     Q_OBJECT
 public:
-    explicit CPortWorker(QMgr& qmgr);
+    explicit CPortWorker(QMgr& qmgr) : m_qmgr(qmgr) {}
 
     // Opens the serial device at the rate, 8N1; false when it did not open.
     bool OpenPort(const QString& strDevice, qint32 nBaud);
@@ -28,7 +28,7 @@ public:
     void ApplyProperty(eCommProp eProp, std::uint32_t nValue);
     // Received telegrams go onto the queue and the notice is posted; none drops them.
     void AdviseRead(std::uint32_t nQueue, CReplyNotice* pNotice);
-    void AdviseWrite(const ReplyMechanism& mechanism);
+    void AdviseWrite(const ReplyMechanism& mechanism) { m_write = mechanism; }
     // Sends the write queue's buffers in order and recycles them to queue 0; while the port is
     // not open, or the far end reads nothing, they are recycled unsent.
     void WriteQueued();
@@ -36,6 +36,9 @@ public:
     // Any thread. False once the port failed (device unplugged, far end hung up) or never
     // opened.
     bool IsOpen() const { return m_bOpen; }
+    // Any thread once OpenPort returned, which alone writes it: the port's own words for why it
+    // did not open; "" when it opened.
+    QString Error() const { return m_strError; }
 
 private:
     void OnReadyRead();
@@ -50,4 +53,5 @@ private:
     CReplyNotice* m_pNotice = nullptr;
     ReplyMechanism m_write;
     std::atomic<bool> m_bOpen = false;
+    QString m_strError;
 };

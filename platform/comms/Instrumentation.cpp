@@ -79,3 +79,7 @@ void Instrumentation::CueWrite(std::uint32_t nChannel) {
 bool Instrumentation::IsPortOpen() const {
     return m_pWorker && m_pWorker->IsOpen();
 }
+
+std::string Instrumentation::PortError() const {
+    return m_pWorker ? m_pWorker->Error().toStdString() : std::string();
+}

@@ -9,6 +9,7 @@
 #include <QThread>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 class CPortWorker;
 class CReplyNotice;
@@ -39,6 +40,8 @@ public:
 
     // False once the port failed (device unplugged, far end hung up) or never opened.
     bool IsPortOpen() const;
+    // The port's own words for why it did not open; "" when it opened or was never tried.
+    std::string PortError() const;
 
 private:
     template <typename Work> void RunOnWorker(Work&& work);

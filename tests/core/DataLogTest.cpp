@@ -143,6 +143,7 @@ TEST_F(DataLog, NameReachingOutsideDataIsRefused) {
         doc.OnReply("$5 ^^^^");
         EXPECT_EQ(m_host.messages, std::vector<std::string>{kFailure}) << name;
     }
+    EXPECT_EQ(m_host.refusedLogNames, std::vector<std::string>(std::begin(names), std::end(names)));
     EXPECT_FALSE(fs::exists(m_host.Folder() / "bin" / "escape.txt"));
     EXPECT_TRUE(fs::is_empty(m_host.DataFolder()));
 

@@ -78,6 +78,7 @@ TEST(Installation, HoldsTheProgramsTheirFoldersAndADesktopEntryForThePrefix) {
                                        "bin/quendix",
                                        "bin/quendix-ini",
                                        "bin/quendix-plot",
+                                       "bin/quendix-ports",
                                        "bin/quendix-sim",
                                        "share/",
                                        "share/applications/",
@@ -104,8 +105,8 @@ TEST(Installation, HoldsTheProgramsTheirFoldersAndADesktopEntryForThePrefix) {
 TEST(Installation, ProgramsLeadNowhereIntoTheBuildTree) {
     const Installation installation;
     ASSERT_TRUE(installation.Install());
-    for (const char* program :
-         {"bin/quendix", "bin/quendix-ini", "bin/quendix-plot", "bin/quendix-sim"}) {
+    for (const char* program : {"bin/quendix", "bin/quendix-ini", "bin/quendix-plot",
+                                "bin/quendix-ports", "bin/quendix-sim"}) {
         const std::optional<std::string> dynamic =
             RunCommand("readelf", {"--dynamic", Text(installation / program)});
         ASSERT_TRUE(dynamic) << program;
@@ -120,10 +121,11 @@ TEST(Installation, ProgramKeepsItsLogAndSettingsInTheInstallation) {
     ASSERT_TRUE(installation.Install());
     const fs::path ini = installation / "INI/Quendix.ini";
     const fs::path log = installation / "bin/DATA/QuendixLog.txt";
-    // The port map written with the installed tool, as an operator does.
+    // The port map written with the installed port finder, as an operator does: into the
+    // installation's own INI file, which it finds as the program does.
+    ASSERT_TRUE(RunCommand(Text(installation / "bin/quendix-ports"),
+                           {"--map", "COM1", QString::fromStdString(unit.SlavePath())}));
     const QString tool = Text(installation / "bin/quendix-ini");
-    ASSERT_TRUE(
-        RunCommand(tool, {Text(ini), "Ports", "COM1", QString::fromStdString(unit.SlavePath())}));
     ASSERT_TRUE(RunCommand(tool, {Text(ini), "Settings", "Period", "1"}));
 
     ProgramProcess program(installation / "bin/quendix");

@@ -5,6 +5,7 @@
 #include "CommandIds.h"
 #include "FakeDocHost.h"
 #include "IShellApp.h"
+#include "LogCapture.h"
 #include "PortMap.h"
 #include "PtyFarEnd.h"
 
@@ -18,6 +19,7 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -26,6 +28,8 @@
 namespace {
 
 using namespace std::chrono_literals;
+using testing::ElementsAre;
+using testing::HasSubstr;
 
 class FakeShellApp : public IShellApp {
 public:
@@ -256,7 +260,12 @@ TEST_F(FrameOnPortTest, ActivatingTwiceLeavesOneOpenLink) {
     EXPECT_EQ(Timers().size(), 1);
 }
 
+// Each change is told once, on standard error and in the view's tooltip: a minute of ticks
+// with the device away is one line.
 TEST_F(FrameOnPortTest, LostDeviceReconnectsAtATickOnceItIsBack) {
+    const LogCapture log;
+    auto* view = new QWidget;
+    frame.setCentralWidget(view);
     const std::string stableName = (host.Folder() / "ttyAdapter").string();
     std::filesystem::create_symlink(unit->SlavePath(), stableName);
     ports.Map("COM1", stableName);
@@ -268,13 +277,18 @@ TEST_F(FrameOnPortTest, LostDeviceReconnectsAtATickOnceItIsBack) {
     unit->HangUp();
     std::filesystem::remove(stableName);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !frame.IsConnected(); }, 5000));
-    Tick(interrogation);
+    for (int tick = 0; tick < 60; ++tick) {
+        Tick(interrogation);
+    }
     EXPECT_FALSE(frame.IsConnected());
+    EXPECT_THAT(view->toolTip().toStdString(), HasSubstr(stableName + ": device lost"));
 
     unit = std::make_unique<PtyFarEnd>();
     std::filesystem::create_symlink(unit->SlavePath(), stableName);
     Tick(interrogation);
     EXPECT_TRUE(frame.IsConnected());
+    EXPECT_THAT(log.Lines(), ElementsAre(HasSubstr("connected"), HasSubstr("device lost"),
+                                         HasSubstr("reconnected after")));
 }
 
 } // namespace

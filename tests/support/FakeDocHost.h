@@ -56,6 +56,7 @@ public:
     std::string GetParentPath() override { return (m_folder / "bin").string() + "/"; }
     std::tm GetLocalTime() override { return localTime; }
     std::unique_ptr<IFile> CreateFile() override { return std::make_unique<CFile>(); }
+    void ReportRefusedLogName(const std::string& name) override { refusedLogNames.push_back(name); }
     void MessageBox(const std::string& text) override { messages.push_back(text); }
 
     // Answers with the next scripted name; cancels when none is left.
@@ -92,6 +93,7 @@ public:
     int viewUpdates = 0;
     std::tm localTime = FixedLocalTime(); // 30/07/02 14:05:09
     std::vector<std::string> messages;
+    std::vector<std::string> refusedLogNames;
     std::vector<SaveFileRequest> saveRequests;
     std::deque<std::optional<std::string>> saveFileAnswers;
     std::vector<CSettingsData> seenBySettingsDialog; // as handed in, before the dialog ran

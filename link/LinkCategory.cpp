@@ -1,0 +1,3 @@
+#include "LinkCategory.h"
+
+Q_LOGGING_CATEGORY(lcLink, "quendix.link")

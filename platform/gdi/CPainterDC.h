@@ -20,11 +20,12 @@ public:
     // The painter must stay active for the context's life; its world transform is the context's.
     explicit CPainterDC(QPainter& painter);
 
+    void TextOut(int x, int y, const std::string& text) override;
+    CSize GetTextExtent(const std::string& text) override;
+    TEXTMETRIC GetTextMetrics() override;
+
 protected:
-    void RenderText(CPoint topLeft, const std::string& text) override;
     void RenderLine(CPoint from, CPoint to) override;
-    CSize MeasureText(const std::string& text) override;
-    TEXTMETRIC MeasureFont() override;
 
 private:
     struct CRealizedFont {
@@ -34,7 +35,7 @@ private:
         QFontMetrics metrics;
     };
 
-    const CRealizedFont& SelectedFont();
+    const CRealizedFont& RealizedFont();
     double FontScale() const;
     int ToLogical(int deviceUnits) const;
 

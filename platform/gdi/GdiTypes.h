@@ -1,7 +1,7 @@
 #pragma once
-// The Win32 drawing vocabulary the views are written in: colours, handles, points, the font and
-// pen descriptions and the stock indexes. Values are Win32's, so drawing code reads as it would
-// on Windows.
+// The Win32 drawing vocabulary the view is written in: colours, handles, points, the font and
+// pen descriptions and the constants it passes. Values are Win32's, so drawing code reads as it
+// would on Windows.
 
 #include <cstdint>
 #include <string>
@@ -73,14 +73,11 @@ struct LOGPEN {
     friend bool operator==(const LOGPEN&, const LOGPEN&) = default;
 };
 
-inline constexpr int MM_TEXT = 1;
 inline constexpr int MM_ISOTROPIC = 7;
 
 inline constexpr int PS_SOLID = 0;
 
 inline constexpr int WHITE_PEN = 6;
-inline constexpr int BLACK_PEN = 7;
-inline constexpr int SYSTEM_FONT = 13;
 
 inline constexpr int FW_NORMAL = 400;
 inline constexpr int ANSI_CHARSET = 0;

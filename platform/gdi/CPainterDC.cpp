@@ -29,9 +29,6 @@ QFont BaseFont(const LOGFONT& lf) {
         font.setStyleHint(QFont::SansSerif);
     const int weight = lf.lfWeight == 0 ? FW_NORMAL : lf.lfWeight;
     font.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 1, 1000)));
-    font.setItalic(lf.lfItalic);
-    font.setUnderline(lf.lfUnderline);
-    font.setStrikeOut(lf.lfStrikeOut);
     return font;
 }
 
@@ -134,7 +131,6 @@ CSize CPainterDC::GetTextExtent(const std::string& text) {
 
 TEXTMETRIC CPainterDC::GetTextMetrics() {
     const QFontMetrics& metrics = RealizedFont().metrics;
-    const int height = ToLogical(metrics.ascent() + metrics.descent());
-    const int ascent = ToLogical(metrics.ascent());
-    return {height, ascent, height - ascent, ToLogical(std::max(0, metrics.leading()))};
+    return {ToLogical(metrics.ascent() + metrics.descent()),
+            ToLogical(std::max(0, metrics.leading()))};
 }

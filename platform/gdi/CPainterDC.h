@@ -3,9 +3,9 @@
 // high-density surface) are the context's device units. Fonts are realised per mapping like
 // GDI's: a font of cell height h logical units gets the Qt pixel size whose ascent + descent
 // come nearest to h device units without exceeding them, and its measures are given back in
-// logical units. Of a font's attributes, face, height, weight, italic, underline, strike-out and
-// the Swiss family are honoured; width, escapement, orientation, character set, precisions and
-// quality are kept but do not change the drawing. Wide pens have round caps and joins.
+// logical units. Of a font's attributes, face, height, weight and the Swiss family are honoured;
+// the others are kept in the record but change nothing, since the view's type is upright and
+// plain. Wide pens have round caps and joins.
 
 #include "CDC.h"
 

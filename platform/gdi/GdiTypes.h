@@ -12,15 +12,6 @@ using COLORREF = std::uint32_t;
 constexpr COLORREF RGB(int r, int g, int b) {
     return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int GetRValue(COLORREF cr) {
-    return static_cast<int>(cr & 0xFF);
-}
-constexpr int GetGValue(COLORREF cr) {
-    return static_cast<int>((cr >> 8) & 0xFF);
-}
-constexpr int GetBValue(COLORREF cr) {
-    return static_cast<int>((cr >> 16) & 0xFF);
-}
 
 // A font, a pen or a stock object of a device context; the value-initialised handle is null.
 enum class HGDIOBJ : std::uint32_t {};
@@ -39,9 +30,7 @@ struct CSize {
 
 // In logical units.
 struct TEXTMETRIC {
-    int tmHeight = 0; // ascent + descent: the cell height
-    int tmAscent = 0;
-    int tmDescent = 0;
+    int tmHeight = 0;          // ascent + descent: the cell height
     int tmExternalLeading = 0; // space the font asks for between lines
 };
 

@@ -1,8 +1,8 @@
 #pragma once
 // A device context that draws nothing and records what would be drawn, for tests of drawing
 // passes. Its fonts have a fixed, simple metric in logical units, whatever the mapping:
-//   cell height c = |lfHeight| (16 when lfHeight is 0): tmHeight c, tmAscent c - c/5,
-//   tmDescent c/5, tmExternalLeading c/12; every character is c/2 wide.
+//   cell height c = |lfHeight| (16 when lfHeight is 0): tmHeight c, tmExternalLeading c/12;
+//   every character is c/2 wide.
 
 #include "CDC.h"
 
@@ -42,10 +42,7 @@ public:
     CSize GetTextExtent(const std::string& text) override {
         return {static_cast<int>(text.size()) * (Cell() / 2), Cell()};
     }
-    TEXTMETRIC GetTextMetrics() override {
-        const int c = Cell();
-        return {c, c - c / 5, c / 5, c / 12};
-    }
+    TEXTMETRIC GetTextMetrics() override { return {Cell(), Cell() / 12}; }
 
     bool m_bFailCreation = false; // from now on fonts and pens cannot be created
     std::vector<HGDIOBJ> m_created;

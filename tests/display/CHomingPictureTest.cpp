@@ -151,18 +151,8 @@ TEST(HomingPicture, InformationLinesStackDownFromTheTop) {
             EXPECT_EQ(text.crBk, WINDOW) << content;
             EXPECT_EQ(text.font.lfHeight, SMALL_FONT_HEIGHT) << content;
         }
-        EXPECT_EQ(dc.TextColor(), BLACK);
+        EXPECT_EQ(dc.TextColor(), BLACK); // so the next pass starts in black
     }
-}
-
-TEST(HomingPicture, NextPassStartsInBlackAfterNotConnected) {
-    CRecordingDC dc;
-    Draw(dc, Readout(STAT_OK, DIR_AHEAD, false));
-    const std::size_t firstPass = dc.m_texts.size();
-    Draw(dc, Readout(STAT_NO_REPLY, DIR_AHEAD, false));
-    EXPECT_EQ(dc.m_texts[firstPass].crText, BLACK);     // the range text
-    EXPECT_EQ(dc.m_texts[firstPass + 1].crText, BLACK); // the title
-    EXPECT_EQ(dc.m_texts.back().crText, RED);
 }
 
 // Each step selects the previous object back and deletes its own: repaints leave nothing behind.

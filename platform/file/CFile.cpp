@@ -1,9 +1,8 @@
 #include "CFile.h"
 
-#include "CLogSync.h"
-#include "DataLogCategory.h"
 #include "PathFunctions.h"
 
+#include <QLoggingCategory>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -12,6 +11,12 @@
 #include <unistd.h>
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcDataLog, "quendix.log")
+
+// What the sync thread is asked to do.
+constexpr unsigned SYNC = 1;
+constexpr unsigned STOP = 2;
 
 // O_APPEND puts every line after whatever the file holds at that moment, so a note another
 // program appended survives, and a log truncated by a rotation tool gets no run of NUL bytes.
@@ -52,8 +57,6 @@ const char* OpenFixFor(int error) {
 
 } // namespace
 
-CFile::CFile() = default;
-
 CFile::~CFile() {
     Close();
 }
@@ -72,7 +75,9 @@ bool CFile::Open(const std::string& path) {
         return false;
     }
     m_writeError = 0;
-    m_sync = std::make_unique<CLogSync>(m_fd, m_hostPath);
+    m_syncError = 0;
+    m_syncRequests = 0;
+    m_syncer = std::thread(&CFile::SyncUntilClosed, this);
     return true;
 }
 
@@ -102,14 +107,17 @@ bool CFile::Write(const char* data, std::size_t count) {
 bool CFile::Flush() {
     if (!IsOpen())
         return false;
-    m_sync->Request();
+    m_syncRequests.fetch_or(SYNC);
+    m_syncRequests.notify_one();
     return true;
 }
 
 void CFile::Close() {
     if (!IsOpen())
         return;
-    m_sync.reset();
+    m_syncRequests.fetch_or(STOP);
+    m_syncRequests.notify_one();
+    m_syncer.join();
     ::close(m_fd);
     m_fd = -1;
 }
@@ -126,4 +134,37 @@ void CFile::NoteWriteResult(int error) {
         qCInfo(lcDataLog, "Log %s is written again.", m_hostPath.c_str());
     }
     m_writeError = error;
+}
+
+// A request that comes while a sync runs is served by one more sync after it; a stop is served
+// after the sync requested before it.
+void CFile::SyncUntilClosed() {
+    for (;;) {
+        m_syncRequests.wait(0);
+        const unsigned requests = m_syncRequests.exchange(0);
+        if (requests & SYNC)
+            Sync();
+        if (requests & STOP)
+            return;
+    }
+}
+
+// One line when syncing starts to fail or fails otherwise, one when it works again.
+void CFile::Sync() {
+    int result = 0;
+    do
+        result = ::fdatasync(m_fd);
+    while (result != 0 && errno == EINTR);
+    const int error = result == 0 ? 0 : errno;
+    if (error == m_syncError)
+        return;
+    if (error != 0) {
+        qCWarning(lcDataLog,
+                  "Log %s not synced to the disk: %s; a power cut can lose its last lines. "
+                  "Check the disk.",
+                  m_hostPath.c_str(), std::strerror(error));
+    } else {
+        qCInfo(lcDataLog, "Log %s is synced to the disk again.", m_hostPath.c_str());
+    }
+    m_syncError = error;
 }

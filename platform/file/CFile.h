@@ -1,18 +1,19 @@
 #pragma once
 // The data log file over POSIX: opened for appending without truncation, held for exclusive use
 // through an advisory lock (a second running copy cannot open it), appended to with whole writes.
-// A line is in the file once Write returns; Flush has it put on the disk by a thread of its own,
-// and Close waits for that. Failures go to the "quendix.log" category, once per change.
+// A line is in the file once Write returns; Flush has it put on the disk (fdatasync) by a thread
+// of its own, so the caller never waits on the disk, and Close waits for that. Flushes made while
+// a sync runs coalesce into one more sync, which covers every byte written before it: nothing
+// queues up, however fast lines come. Failures go to the "quendix.log" category, once per change.
 
 #include "IFile.h"
 
-#include <memory>
-
-class CLogSync;
+#include <atomic>
+#include <thread>
 
 class CFile : public IFile {
 public:
-    CFile();
+    CFile() = default;
     ~CFile() override;
     CFile(const CFile&) = delete;
     CFile& operator=(const CFile&) = delete;
@@ -29,9 +30,13 @@ public:
 
 private:
     void NoteWriteResult(int error);
+    void SyncUntilClosed();
+    void Sync();
 
     int m_fd = -1;
     std::string m_hostPath;
     int m_writeError = 0;
-    std::unique_ptr<CLogSync> m_sync;
+    std::atomic<unsigned> m_syncRequests{0};
+    int m_syncError = 0; // the sync thread's own
+    std::thread m_syncer;
 };

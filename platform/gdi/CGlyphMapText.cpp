@@ -52,10 +52,8 @@ void DrawRun(QPainter& painter, const QGlyphRun& run, QPointF origin, double dpr
 
 } // namespace
 
-// Lines through or under the type are left to the painter, which draws them with the text.
 bool CGlyphMapText::Suits(const QPainter& painter, const QFont& font) {
-    const bool bPlainType = !font.underline() && !font.strikeOut() && !font.overline();
-    return bPlainType && font.pixelSize() * DevicePixelRatio(painter) > MAX_CACHED_GLYPH_SIZE &&
+    return font.pixelSize() * DevicePixelRatio(painter) > MAX_CACHED_GLYPH_SIZE &&
            painter.worldTransform().isIdentity();
 }
 

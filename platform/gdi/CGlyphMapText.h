@@ -2,7 +2,7 @@
 // Type too large for the raster engine's glyph cache (over 64 device pixels) is filled from its
 // outlines on every paint, which makes a full-screen range readout cost milliseconds. The font
 // engine's own coverage map of each glyph, blended in the text colour, gives the same picture
-// in a fraction of the time.
+// in a fraction of the time. It draws plain type: no lines under, over or through it.
 
 #include <QColor>
 #include <QFont>

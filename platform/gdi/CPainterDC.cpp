@@ -29,9 +29,6 @@ QFont BaseFont(const LOGFONT& lf) {
         font.setStyleHint(QFont::SansSerif);
     const int weight = lf.lfWeight == 0 ? FW_NORMAL : lf.lfWeight;
     font.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 1, 1000)));
-    font.setItalic(lf.lfItalic);
-    font.setUnderline(lf.lfUnderline);
-    font.setStrikeOut(lf.lfStrikeOut);
     return font;
 }
 
@@ -63,11 +60,6 @@ QFont Realize(const LOGFONT& lf, double dScale) {
     return font;
 }
 
-QTransform ToQTransform(const CViewportMapping& mapping) {
-    const CPoint origin = mapping.GetViewportOrg();
-    return QTransform(mapping.ScaleX(), 0, 0, mapping.ScaleY(), origin.x, origin.y);
-}
-
 QPen ToQPen(const LOGPEN& lp) {
     QPen pen(ToQColor(lp.lopnColor));
     pen.setCapStyle(Qt::RoundCap);
@@ -88,27 +80,27 @@ CPainterDC::CPainterDC(QPainter& painter) : m_painter(painter) {
 }
 
 double CPainterDC::FontScale() const {
-    return std::abs(Mapping().ScaleY());
+    return std::abs(ScaleY());
 }
 
 int CPainterDC::ToLogical(int deviceUnits) const {
     return static_cast<int>(std::lround(deviceUnits / FontScale()));
 }
 
-const CPainterDC::CRealizedFont& CPainterDC::SelectedFont() {
-    const HGDIOBJ handle = Objects().SelectedFontHandle();
+const CPainterDC::CRealizedFont& CPainterDC::RealizedFont() {
+    const HGDIOBJ handle = SelectedFontHandle();
     const double dScale = FontScale();
     if (!m_font || m_font->handle != handle || m_font->dScale != dScale) {
-        const QFont font = Realize(Objects().SelectedFont(), dScale);
+        const QFont font = Realize(SelectedFont(), dScale);
         m_font.emplace(CRealizedFont{handle, dScale, font, QFontMetrics(font)});
     }
     return *m_font;
 }
 
-void CPainterDC::RenderText(CPoint topLeft, const std::string& text) {
-    const CRealizedFont& font = SelectedFont();
+void CPainterDC::TextOut(int x, int y, const std::string& text) {
+    const CRealizedFont& font = RealizedFont();
     const QString qtext = ToQString(text);
-    const CPoint at = Mapping().LPtoDP(topLeft);
+    const CPoint at = LPtoDP({x, y});
     const QRect box(at.x, at.y, font.metrics.horizontalAdvance(qtext),
                     font.metrics.ascent() + font.metrics.descent());
     // Text stays upright whatever the mapping: it is placed in device units.
@@ -125,20 +117,20 @@ void CPainterDC::RenderText(CPoint topLeft, const std::string& text) {
 }
 
 void CPainterDC::RenderLine(CPoint from, CPoint to) {
-    m_painter.setWorldTransform(ToQTransform(Mapping()));
-    m_painter.setPen(ToQPen(Objects().SelectedPen()));
+    const CPoint origin = LPtoDP({0, 0});
+    m_painter.setWorldTransform(QTransform(ScaleX(), 0, 0, ScaleY(), origin.x, origin.y));
+    m_painter.setPen(ToQPen(SelectedPen()));
     m_painter.drawLine(QPointF(from.x, from.y), QPointF(to.x, to.y));
 }
 
-CSize CPainterDC::MeasureText(const std::string& text) {
-    const CRealizedFont& font = SelectedFont();
+CSize CPainterDC::GetTextExtent(const std::string& text) {
+    const CRealizedFont& font = RealizedFont();
     return {ToLogical(font.metrics.horizontalAdvance(ToQString(text))),
             ToLogical(font.metrics.ascent() + font.metrics.descent())};
 }
 
-TEXTMETRIC CPainterDC::MeasureFont() {
-    const QFontMetrics& metrics = SelectedFont().metrics;
-    const int height = ToLogical(metrics.ascent() + metrics.descent());
-    const int ascent = ToLogical(metrics.ascent());
-    return {height, ascent, height - ascent, ToLogical(std::max(0, metrics.leading()))};
+TEXTMETRIC CPainterDC::GetTextMetrics() {
+    const QFontMetrics& metrics = RealizedFont().metrics;
+    return {ToLogical(metrics.ascent() + metrics.descent()),
+            ToLogical(std::max(0, metrics.leading()))};
 }

@@ -3,9 +3,9 @@
 // high-density surface) are the context's device units. Fonts are realised per mapping like
 // GDI's: a font of cell height h logical units gets the Qt pixel size whose ascent + descent
 // come nearest to h device units without exceeding them, and its measures are given back in
-// logical units. Of a font's attributes, face, height, weight, italic, underline, strike-out and
-// the Swiss family are honoured; width, escapement, orientation, character set, precisions and
-// quality are kept but do not change the drawing. Wide pens have round caps and joins.
+// logical units. Of a font's attributes, face, height, weight and the Swiss family are honoured;
+// the others are kept in the record but change nothing, since the view's type is upright and
+// plain. Wide pens have round caps and joins.
 
 #include "CDC.h"
 
@@ -20,11 +20,12 @@ public:
     // The painter must stay active for the context's life; its world transform is the context's.
     explicit CPainterDC(QPainter& painter);
 
+    void TextOut(int x, int y, const std::string& text) override;
+    CSize GetTextExtent(const std::string& text) override;
+    TEXTMETRIC GetTextMetrics() override;
+
 protected:
-    void RenderText(CPoint topLeft, const std::string& text) override;
     void RenderLine(CPoint from, CPoint to) override;
-    CSize MeasureText(const std::string& text) override;
-    TEXTMETRIC MeasureFont() override;
 
 private:
     struct CRealizedFont {
@@ -34,7 +35,7 @@ private:
         QFontMetrics metrics;
     };
 
-    const CRealizedFont& SelectedFont();
+    const CRealizedFont& RealizedFont();
     double FontScale() const;
     int ToLogical(int deviceUnits) const;
 

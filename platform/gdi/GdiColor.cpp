@@ -4,7 +4,7 @@
 #include <QPalette>
 
 QColor ToQColor(COLORREF cr) {
-    return QColor(GetRValue(cr), GetGValue(cr), GetBValue(cr));
+    return QColor(cr & 0xFF, (cr >> 8) & 0xFF, (cr >> 16) & 0xFF);
 }
 
 COLORREF ToColorRef(const QColor& color) {

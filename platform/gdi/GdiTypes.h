@@ -1,7 +1,7 @@
 #pragma once
-// The Win32 drawing vocabulary the views are written in: colours, handles, points, the font and
-// pen descriptions and the stock indexes. Values are Win32's, so drawing code reads as it would
-// on Windows.
+// The Win32 drawing vocabulary the view is written in: colours, handles, points, the font and
+// pen descriptions and the constants it passes. Values are Win32's, so drawing code reads as it
+// would on Windows.
 
 #include <cstdint>
 #include <string>
@@ -11,15 +11,6 @@ using COLORREF = std::uint32_t;
 
 constexpr COLORREF RGB(int r, int g, int b) {
     return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
-}
-constexpr int GetRValue(COLORREF cr) {
-    return static_cast<int>(cr & 0xFF);
-}
-constexpr int GetGValue(COLORREF cr) {
-    return static_cast<int>((cr >> 8) & 0xFF);
-}
-constexpr int GetBValue(COLORREF cr) {
-    return static_cast<int>((cr >> 16) & 0xFF);
 }
 
 // A font, a pen or a stock object of a device context; the value-initialised handle is null.
@@ -39,9 +30,7 @@ struct CSize {
 
 // In logical units.
 struct TEXTMETRIC {
-    int tmHeight = 0; // ascent + descent: the cell height
-    int tmAscent = 0;
-    int tmDescent = 0;
+    int tmHeight = 0;          // ascent + descent: the cell height
     int tmExternalLeading = 0; // space the font asks for between lines
 };
 
@@ -73,14 +62,11 @@ struct LOGPEN {
     friend bool operator==(const LOGPEN&, const LOGPEN&) = default;
 };
 
-inline constexpr int MM_TEXT = 1;
 inline constexpr int MM_ISOTROPIC = 7;
 
 inline constexpr int PS_SOLID = 0;
 
 inline constexpr int WHITE_PEN = 6;
-inline constexpr int BLACK_PEN = 7;
-inline constexpr int SYSTEM_FONT = 13;
 
 inline constexpr int FW_NORMAL = 400;
 inline constexpr int ANSI_CHARSET = 0;

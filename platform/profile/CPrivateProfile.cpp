@@ -1,15 +1,17 @@
 #include "CPrivateProfile.h"
 
 #include "CProfileText.h"
-#include "CReplacedFile.h"
-#include "SettingsCategory.h"
+#include "FileReplacement.h"
 
+#include <QLoggingCategory>
 #include <cerrno>
 #include <fstream>
 #include <iterator>
 #include <utility>
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcSettings, "quendix.settings")
 
 // An INI file is a few hundred bytes; anything far larger is not ours to load or rewrite.
 constexpr std::uintmax_t kMaxFileSize = 4u << 20;
@@ -78,7 +80,7 @@ std::error_code CPrivateProfile::Write(std::string_view section, std::string_vie
         return std::make_error_code(std::errc::invalid_argument);
     if (text.Text() == old)
         return {};
-    return CReplacedFile(m_path).Replace(text.Text());
+    return ReplaceFileContent(m_path, text.Text());
 }
 
 // One line per failure that differs from the last one, so a save of many keys that all fail

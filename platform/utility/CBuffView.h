@@ -18,7 +18,7 @@ public:
 protected:
     explicit CBuffView(QWidget* parent = nullptr);
 
-    // Sets the mapping of the context before the drawing; the default leaves MM_TEXT.
+    // Sets the mapping of the context before the drawing; by default one unit is one pixel.
     virtual void OnPrepareDC(CDC& dc);
     virtual void OnDraw(CDC& dc) = 0;
 

@@ -7,17 +7,12 @@
 
 namespace {
 
-using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 constexpr COLORREF WINDOW = RGB(1, 2, 3);
 constexpr COLORREF BLACK = RGB(0, 0, 0);
 constexpr COLORREF BLUE = RGB(0, 0, 255);
 constexpr COLORREF RED = RGB(255, 0, 0);
-
-// The recording surface's metric (see CRecordingDC.h): every character is half the cell height
-// wide, line height 45 + 45 / 12 = 48.
-constexpr int INFO_LINE_HEIGHT = 48;
 
 CHomingReadout Readout(int nStatus, int nDirection = DIR_AHEAD, bool bConnected = true) {
     return {nStatus, 12.34, "m", nDirection, 10, "COM1", "4,800", bConnected};
@@ -39,14 +34,8 @@ TEST_P(HomingMapping, FitsTheSquareIntoTheClientArea) {
     const ClientCase& c = GetParam();
     CRecordingDC dc;
     CHomingPicture::PrepareDC(dc, c.width, c.height);
-    EXPECT_THAT(dc.Operations(), ElementsAre("SetMapMode(7)", "SetWindowExt(1000,1000)",
-                                             "SetViewportExt(" + std::to_string(c.width) + ",-" +
-                                                 std::to_string(c.height) + ")",
-                                             "SetViewportOrg(" + std::to_string(c.origin.x) + "," +
-                                                 std::to_string(c.origin.y) + ")"));
-    const CViewportMapping& mapping = dc.GetMapping();
-    EXPECT_EQ(mapping.LPtoDP({0, 0}), c.origin);
-    const CPoint upRight = mapping.LPtoDP({1000, 1000});
+    EXPECT_EQ(dc.LPtoDP({0, 0}), c.origin);
+    const CPoint upRight = dc.LPtoDP({1000, 1000});
     EXPECT_EQ(upRight.x - c.origin.x, c.pixelsPer1000);
     EXPECT_EQ(c.origin.y - upRight.y, c.pixelsPer1000); // y grows upwards
 }
@@ -77,7 +66,7 @@ TEST_P(RangeText, ShowsRangeOrStatusCentredAtTheTop) {
     CRecordingDC dc;
     Draw(dc, readout);
 
-    const CRecordedText& text = dc.Texts().front();
+    const CRecordedText& text = dc.m_texts.front();
     EXPECT_EQ(text.text, c.text);
     const int width = static_cast<int>(text.text.size()) * (c.nFontHeight / 2);
     EXPECT_EQ(text.topLeft, (CPoint{-(width / 2), RANGE_TEXT_Y}));
@@ -112,8 +101,8 @@ TEST_P(Chevron, PointsTheWayToSteer) {
     const ChevronCase& c = GetParam();
     CRecordingDC dc;
     Draw(dc, Readout(STAT_OK, c.nDirection));
-    std::vector<CPoint> drawn{dc.Lines().front().from};
-    for (const CRecordedLine& line : dc.Lines()) {
+    std::vector<CPoint> drawn{dc.m_lines.front().from};
+    for (const CRecordedLine& line : dc.m_lines) {
         EXPECT_EQ(line.from, drawn.back()); // one polyline
         EXPECT_EQ(line.pen, (LOGPEN{PS_SOLID, CHEVRON_PEN_WIDTH, BLACK}));
         drawn.push_back(line.to);
@@ -133,8 +122,7 @@ TEST(HomingPicture, DrawsNoChevronWithoutAValidRange) {
     for (const int nStatus : {0, STAT_NO_TELEGRAM, STAT_BAD_TELEGRAM, STAT_NO_REPLY, 5}) {
         CRecordingDC dc;
         Draw(dc, Readout(nStatus, DIR_RIGHT));
-        EXPECT_THAT(dc.Lines(), IsEmpty()) << "status " << nStatus;
-        EXPECT_EQ(dc.GetMapping().GetMapMode(), MM_TEXT); // the pass leaves mapping to PrepareDC
+        EXPECT_THAT(dc.m_lines, IsEmpty()) << "status " << nStatus;
     }
 }
 
@@ -142,8 +130,9 @@ TEST(HomingPicture, InformationLinesStackDownFromTheTop) {
     for (const bool bConnected : {true, false}) {
         CRecordingDC dc;
         Draw(dc, Readout(STAT_OK, DIR_AHEAD, bConnected));
-        const std::vector<CRecordedText>& texts = dc.Texts();
+        const std::vector<CRecordedText>& texts = dc.m_texts;
         ASSERT_EQ(texts.size(), 6u);
+        // The recording context's metric: characters 22 wide, lines 45 + 45 / 12 = 48 apart.
         // "Using: COM1 @ 4,800 Baud" is 24 x 22 = 528 wide: k = 269, start -(528 + 269) / 2.
         const std::string word = bConnected ? "Connected" : "Not Connected";
         const int wordX = 269 - static_cast<int>(word.size()) * 22 / 2;
@@ -162,67 +151,32 @@ TEST(HomingPicture, InformationLinesStackDownFromTheTop) {
             EXPECT_EQ(text.crBk, WINDOW) << content;
             EXPECT_EQ(text.font.lfHeight, SMALL_FONT_HEIGHT) << content;
         }
-        EXPECT_EQ(dc.GetTextColor(), BLACK);
+        EXPECT_EQ(dc.TextColor(), BLACK); // so the next pass starts in black
     }
 }
 
-TEST(HomingPicture, NextPassStartsInBlackAfterNotConnected) {
-    CRecordingDC dc;
-    Draw(dc, Readout(STAT_OK, DIR_AHEAD, false));
-    const std::size_t firstPass = dc.Texts().size();
-    Draw(dc, Readout(STAT_NO_REPLY, DIR_AHEAD, false));
-    EXPECT_EQ(dc.Texts()[firstPass].crText, BLACK);     // the range text
-    EXPECT_EQ(dc.Texts()[firstPass + 1].crText, BLACK); // the title
-    EXPECT_EQ(dc.Texts().back().crText, RED);
-}
-
+// Each step selects the previous object back and deletes its own: repaints leave nothing behind.
 TEST(HomingPicture, FontsAndPenLiveOnlyWithinTheirStep) {
     CRecordingDC dc;
-    for (int pass = 0; pass < 3; ++pass) {
-        Draw(dc, Readout(STAT_OK, DIR_RIGHT));
-        EXPECT_EQ(dc.CreatedObjectCount(), 0u);
-        EXPECT_EQ(dc.SelectedFont().lfFaceName, "System");
-        EXPECT_EQ(dc.SelectedPen(), (LOGPEN{PS_SOLID, 0, BLACK}));
-    }
+    Draw(dc, Readout(STAT_OK, DIR_RIGHT));
+    EXPECT_EQ(dc.SelectedFont(), LOGFONT{});
+    EXPECT_EQ(dc.SelectedPen(), (LOGPEN{PS_SOLID, 0, BLACK}));
+    ASSERT_EQ(dc.m_created.size(), 3u);
+    for (const HGDIOBJ object : dc.m_created)
+        EXPECT_FALSE(dc.DeleteObject(object)); // gone already
 }
 
-// The order of a whole pass: each object is selected back before it is deleted, the background
-// colour is set before the texts of its step.
-TEST(HomingPicture, PassOperationsInOrder) {
-    CRecordingDC dc;
-    Draw(dc, Readout(STAT_OK, DIR_RIGHT, false));
-    EXPECT_THAT(
-        dc.Operations(),
-        ElementsAre("CreateFont(Arial,450,400)=256", "SelectObject(256)=13",
-                    "GetTextExtent(\" 12.3m\")=1350x450", "SetBkColor(030201)",
-                    "TextOut(-675,300,\" 12.3m\")", "SelectObject(13)=256", "DeleteObject(256)=1",
-                    "CreatePen(0,50,000000)=257", "SelectObject(257)=7", "MoveTo(250,-100)",
-                    "LineTo(450,-200)", "LineTo(250,-300)", "SelectObject(7)=257",
-                    "DeleteObject(257)=1", "CreateFont(Arial,45,400)=258", "SelectObject(258)=13",
-                    "GetTextMetrics()", "SetBkColor(030201)",
-                    "GetTextExtent(\"Quendix Display V1.03 (30/07/2002)\")=748x45",
-                    "TextOut(-374,500,\"Quendix Display V1.03 (30/07/2002)\")",
-                    "GetTextExtent(\"Copyright (c) 2002 Quendix Instruments\")=836x45",
-                    "TextOut(-418,452,\"Copyright (c) 2002 Quendix Instruments\")",
-                    "SetTextColor(ff0000)", "GetTextExtent(\"Range to Transponder: 10\")=528x45",
-                    "TextOut(-264,404,\"Range to Transponder: 10\")", "SetTextColor(000000)",
-                    "GetTextExtent(\"Using: COM1 @ 4,800 Baud\")=528x45",
-                    "TextOut(-398,356,\"Using: COM1 @ 4,800 Baud\")", "SetTextColor(0000ff)",
-                    "GetTextExtent(\"Not Connected\")=286x45", "TextOut(126,356,\"Not Connected\")",
-                    "SetTextColor(000000)", "SelectObject(13)=258", "DeleteObject(258)=1"));
-}
-
+// The texts keep the context's own font; the chevron falls back on the stock white pen.
 TEST(HomingPicture, FailedFontsAndPenLeaveTheCurrentOnesInUse) {
     CRecordingDC dc;
-    dc.FailObjectCreation(true);
+    dc.m_bFailCreation = true;
     Draw(dc, Readout(STAT_OK, DIR_LEFT));
-    ASSERT_EQ(dc.Texts().size(), 6u);
-    for (const CRecordedText& text : dc.Texts())
-        EXPECT_EQ(text.font.lfFaceName, "System") << text.text;
-    ASSERT_EQ(dc.Lines().size(), 2u);
-    EXPECT_EQ(dc.Lines().front().pen, (LOGPEN{PS_SOLID, 0, RGB(255, 255, 255)}));
+    ASSERT_EQ(dc.m_texts.size(), 6u);
+    for (const CRecordedText& text : dc.m_texts)
+        EXPECT_EQ(text.font, LOGFONT{}) << text.text;
+    ASSERT_EQ(dc.m_lines.size(), 2u);
+    EXPECT_EQ(dc.m_lines.front().pen, (LOGPEN{PS_SOLID, 0, RGB(255, 255, 255)}));
     EXPECT_EQ(dc.SelectedPen(), (LOGPEN{PS_SOLID, 0, BLACK}));
-    EXPECT_EQ(dc.CreatedObjectCount(), 0u);
 }
 
 } // namespace

@@ -95,9 +95,6 @@ TEST(GlyphMapText, SuitsOnlyTypeAboveTheCachedSize) {
     EXPECT_FALSE(CGlyphMapText::Suits(onSingle, ArialAt(64)));
     EXPECT_TRUE(CGlyphMapText::Suits(onSingle, ArialAt(65)));
     EXPECT_TRUE(CGlyphMapText::Suits(onDense, ArialAt(33)));
-    QFont underlined = ArialAt(490);
-    underlined.setUnderline(true);
-    EXPECT_FALSE(CGlyphMapText::Suits(onSingle, underlined));
     onSingle.scale(2, 2);
     EXPECT_FALSE(CGlyphMapText::Suits(onSingle, ArialAt(490)));
 }

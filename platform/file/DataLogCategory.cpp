@@ -1,3 +1,0 @@
-#include "DataLogCategory.h"
-
-Q_LOGGING_CATEGORY(lcDataLog, "quendix.log")

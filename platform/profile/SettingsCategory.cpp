@@ -1,3 +1,0 @@
-#include "SettingsCategory.h"
-
-Q_LOGGING_CATEGORY(lcSettings, "quendix.settings")

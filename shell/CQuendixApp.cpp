@@ -1,7 +1,7 @@
 #include "CQuendixApp.h"
 
 #include "CAboutDlg.h"
-#include "CDataLogFile.h"
+#include "CFile.h"
 #include "CFramePlacer.h"
 #include "CMainFrame.h"
 #include "CPrivateProfile.h"
@@ -175,7 +175,7 @@ std::tm CQuendixApp::GetLocalTime() {
 }
 
 std::unique_ptr<IFile> CQuendixApp::CreateFile() {
-    return std::make_unique<CDataLogFile>();
+    return std::make_unique<CFile>();
 }
 
 void CQuendixApp::ReportRefusedLogName(const std::string& name) {

@@ -1,8 +1,8 @@
 #include "CFile.h"
 
+#include "DataLogCategory.h"
 #include "PathFunctions.h"
 
-#include <QLoggingCategory>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -10,9 +10,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
 Q_LOGGING_CATEGORY(lcDataLog, "quendix.log")
+
+namespace {
 
 // What the sync thread is asked to do.
 constexpr unsigned SYNC = 1;
@@ -78,6 +78,7 @@ bool CFile::Open(const std::string& path) {
     m_syncError = 0;
     m_syncRequests = 0;
     m_syncer = std::thread(&CFile::SyncUntilClosed, this);
+    qCInfo(lcDataLog, "Log %s opened for appending.", m_hostPath.c_str());
     return true;
 }
 

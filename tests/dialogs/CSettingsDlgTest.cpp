@@ -2,25 +2,28 @@
 #include "CSettingsDlg.h"
 
 #include "DialogUnits.h"
-#include "MessageBoxAnswerer.h"
 #include "SettingsTemplate.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
+#include <utility>
 
 namespace {
 
-CSettingsData Settings(int units = UNITS_METRES, double soundSpeed = 1500.0, double offset = 0.6) {
+CSettingsData Settings(int units = UNITS_METRES, double offset = 0.6) {
     CSettingsData data;
     data.m_nPeriod = 2;
     data.m_nTpdrNo = 10;
     data.m_nUnits = units;
-    data.m_dSoundSpeedMetric = soundSpeed;
+    data.m_dSoundSpeedMetric = 1500.0;
     data.m_dOffsetMetric = offset;
     data.m_strComPort = "COM1";
     data.m_strBaudRate = "4,800";
@@ -30,9 +33,17 @@ CSettingsData Settings(int units = UNITS_METRES, double soundSpeed = 1500.0, dou
 
 class SettingsDlgTest : public ::testing::Test {
 protected:
-    void TearDown() override {
-        EXPECT_TRUE(m_messages.TakeTexts().isEmpty()) << "unexpected message box";
+    // Every message box is answered as soon as it is up, and its text kept.
+    SettingsDlgTest() {
+        QObject::connect(&m_answerer, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                m_messages << box->text();
+                box->accept();
+            }
+        });
+        m_answerer.start(1);
     }
+    void TearDown() override { EXPECT_TRUE(Messages().isEmpty()) << "unexpected message box"; }
     // Shown non-modally and active, so that focus changes arrive as they would for the operator.
     void Open(const CSettingsData& data) {
         m_data = data;
@@ -61,10 +72,11 @@ protected:
         Combo(IDC_UNITS)->setCurrentIndex(index);
         emit Combo(IDC_UNITS)->activated(index);
     }
+    // The texts of the message boxes answered since the last call.
+    QStringList Messages() { return std::exchange(m_messages, {}); }
 
-    QStringList Messages() { return m_messages.TakeTexts(); }
-
-    MessageBoxAnswerer m_messages;
+    QTimer m_answerer;
+    QStringList m_messages;
     CSettingsData m_data;
     std::unique_ptr<CSettingsDlg> m_dlg;
 };
@@ -107,7 +119,6 @@ TEST_F(SettingsDlgTest, TemplateControlsInTabOrderWithTextsPlacesAndTooltips) {
     EXPECT_FALSE(Combo(IDC_BAUD_RATE)->isEnabled());
     EXPECT_FALSE(Combo(IDC_COM_PORT)->isEditable());
 
-    EXPECT_EQ(m_dlg->GetDlgItem(IDC_PERIOD)->toolTip(), "Enter Interrogation period 0 -> 120 secs");
     for (const ToolTipTemplate& tip : kSettingsToolTips)
         EXPECT_EQ(m_dlg->GetDlgItem(tip.id)->toolTip(), tip.text);
 }
@@ -125,7 +136,7 @@ TEST_F(SettingsDlgTest, ShowsValuesLabelsAndEnabledFieldsInEachUnits) {
         {UNITS_METRES, 0.29, "1500", "0.29", "(m/s):", "Offset (m)", true},
     };
     for (const auto& c : cases) {
-        Open(Settings(c.units, 1500.0, c.offset));
+        Open(Settings(c.units, c.offset));
         EXPECT_EQ(Edit(IDC_SOUND_SPEED)->text(), c.speed) << c.units;
         EXPECT_EQ(Edit(IDC_OFFSET)->text(), c.offsetText) << c.units;
         EXPECT_EQ(Label(IDC_SPEED_UNITS), c.speedLabel) << c.units;
@@ -163,19 +174,30 @@ TEST_F(SettingsDlgTest, MillisecondsKeepTheSpeedOfTheUnitsShownBefore) {
     EXPECT_EQ(m_data.m_dSoundSpeedMetric, 1500.0);
 }
 
-TEST_F(SettingsDlgTest, RefusesABadFieldWithTheFocusOnItAndStaysOpen) {
+// A refused field keeps the dialog open and the data as it was, with the focus on the field and
+// its text selected for retyping.
+TEST_F(SettingsDlgTest, TakesEachRangeLimitAndRefusesWhatLiesOutside) {
+    const char* period = "Please enter an integer between 1 and 120.";
+    const char* tpdr = "Please enter an integer between 10 and 99.";
+    const char* offset = "Please enter a number between 0 and 20.";
     const struct {
         int id;
         const char* text;
-        const char* message;
+        const char* refusal; // null when taken
     } cases[] = {
-        {IDC_PERIOD, "0", "Please enter an integer between 1 and 120."},
-        {IDC_PERIOD, "121", "Please enter an integer between 1 and 120."},
+        {IDC_PERIOD, "1", nullptr},
+        {IDC_PERIOD, "120", nullptr},
+        {IDC_PERIOD, "0", period},
+        {IDC_PERIOD, "121", period},
         {IDC_PERIOD, "", "Please enter a positive integer."},
-        {IDC_TPDR_NO, "9", "Please enter an integer between 10 and 99."},
-        {IDC_TPDR_NO, "100", "Please enter an integer between 10 and 99."},
-        {IDC_OFFSET, "20.01", "Please enter a number between 0 and 20."},
-        {IDC_OFFSET, "-0.5", "Please enter a number between 0 and 20."},
+        {IDC_TPDR_NO, "10", nullptr},
+        {IDC_TPDR_NO, "99", nullptr},
+        {IDC_TPDR_NO, "9", tpdr},
+        {IDC_TPDR_NO, "100", tpdr},
+        {IDC_OFFSET, "0", nullptr},
+        {IDC_OFFSET, "20", nullptr},
+        {IDC_OFFSET, "20.01", offset},
+        {IDC_OFFSET, "-0.5", offset},
         {IDC_OFFSET, "0,5", "Please enter a number."},
         {IDC_SOUND_SPEED, "", "Please enter a number."},
     };
@@ -183,15 +205,20 @@ TEST_F(SettingsDlgTest, RefusesABadFieldWithTheFocusOnItAndStaysOpen) {
         Open(Settings());
         Edit(c.id)->setText(c.text);
         ClickOk();
-        EXPECT_EQ(Messages(), QStringList{c.message}) << c.id << " " << c.text;
-        EXPECT_EQ(m_dlg->focusWidget(), Edit(c.id)) << c.id << " " << c.text;
-        EXPECT_TRUE(m_dlg->isVisible());
-        EXPECT_EQ(m_data.m_nPeriod, 2u);
+        const QStringList expected = c.refusal ? QStringList{c.refusal} : QStringList{};
+        EXPECT_EQ(Messages(), expected) << c.id << " " << c.text;
+        EXPECT_EQ(m_dlg->result(), c.refusal ? QDialog::Rejected : QDialog::Accepted) << c.text;
+        EXPECT_EQ(m_dlg->isVisible(), c.refusal != nullptr) << c.id << " " << c.text;
+        if (c.refusal) {
+            EXPECT_EQ(m_dlg->focusWidget(), Edit(c.id)) << c.id << " " << c.text;
+            EXPECT_EQ(Edit(c.id)->selectedText(), c.text) << c.id;
+            EXPECT_EQ(m_data.m_nPeriod, 2u);
+        }
     }
 }
 
 TEST_F(SettingsDlgTest, OffsetLimitStandsInTheUnitsShown) {
-    Open(Settings(UNITS_METRES, 1500.0, 7.0));
+    Open(Settings(UNITS_METRES, 7.0));
     ChooseUnits(1);
     EXPECT_EQ(Edit(IDC_OFFSET)->text(), "22.96");
     ClickOk();
@@ -248,7 +275,7 @@ TEST_F(SettingsDlgTest, EditedValuesGoBackToMetricWhenTheFieldLosesTheFocus) {
 
 TEST_F(SettingsDlgTest, AFieldLeftUneditedKeepsItsMetricValue) {
     for (int units : {UNITS_FEET, UNITS_METRES}) {
-        Open(Settings(units, 1500.0, 0.29));
+        Open(Settings(units, 0.29));
         for (int id : {IDC_SOUND_SPEED, IDC_OFFSET, IDC_SOUND_SPEED}) {
             Edit(id)->setFocus();
             QTest::keyClick(Edit(id), Qt::Key_Tab);
@@ -286,21 +313,6 @@ TEST_F(SettingsDlgTest, CancelKeepsTheDataAndReadsNothing) {
     EXPECT_TRUE(Messages().isEmpty());
     EXPECT_EQ(m_data.m_nTpdrNo, before.m_nTpdrNo);
     EXPECT_EQ(m_data.m_dOffsetMetric, before.m_dOffsetMetric);
-}
-
-TEST_F(SettingsDlgTest, ExecReturnsAcceptedOnOk) {
-    CSettingsData data = Settings();
-    CSettingsDlg dlg(data);
-    QTimer::singleShot(0, &dlg, [&dlg] {
-        qobject_cast<QLineEdit*>(dlg.GetDlgItem(IDC_TPDR_NO))->setText("42");
-        qobject_cast<QPushButton*>(dlg.GetDlgItem(IDOK))->click();
-    });
-    QTimer::singleShot(10000, &dlg, &QDialog::reject); // never hang
-    EXPECT_EQ(dlg.exec(), QDialog::Accepted);
-    EXPECT_EQ(data.m_nTpdrNo, 42u);
-    EXPECT_EQ(data.m_nPeriod, 2u);
-    EXPECT_EQ(data.m_dSoundSpeedMetric, 1500.0);
-    EXPECT_FALSE(data.m_bLinkChanged);
 }
 
 TEST_F(SettingsDlgTest, PortListKeepsTheCurrentPortSelectedPresentOrNot) {

@@ -2,12 +2,9 @@
 
 #include "CRecordingDC.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace {
-
-using ::testing::IsEmpty;
 
 constexpr COLORREF WINDOW = RGB(1, 2, 3);
 constexpr COLORREF BLACK = RGB(0, 0, 0);
@@ -18,111 +15,96 @@ CHomingReadout Readout(int nStatus, int nDirection = DIR_AHEAD, bool bConnected 
     return {nStatus, 12.34, "m", nDirection, 10, "COM1", "4,800", bConnected};
 }
 
+LOGFONT Arial(int nHeight) {
+    return {.lfHeight = nHeight,
+            .lfWeight = FW_NORMAL,
+            .lfCharSet = ANSI_CHARSET,
+            .lfPitchAndFamily = FF_SWISS,
+            .lfFaceName = "Arial"};
+}
+
 void Draw(CRecordingDC& dc, const CHomingReadout& readout) {
     CHomingPicture(dc, readout, WINDOW).Draw();
 }
 
-struct ClientCase {
-    int width, height;
-    CPoint origin;
-    int pixelsPer1000;
-};
-
-class HomingMapping : public ::testing::TestWithParam<ClientCase> {};
-
-TEST_P(HomingMapping, FitsTheSquareIntoTheClientArea) {
-    const ClientCase& c = GetParam();
-    CRecordingDC dc;
-    CHomingPicture::PrepareDC(dc, c.width, c.height);
-    EXPECT_EQ(dc.LPtoDP({0, 0}), c.origin);
-    const CPoint upRight = dc.LPtoDP({1000, 1000});
-    EXPECT_EQ(upRight.x - c.origin.x, c.pixelsPer1000);
-    EXPECT_EQ(c.origin.y - upRight.y, c.pixelsPer1000); // y grows upwards
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    ClientAreas, HomingMapping,
-    ::testing::Values(ClientCase{800, 600, {400, 300}, 600}, ClientCase{400, 900, {200, 200}, 400},
-                      ClientCase{500, 500, {250, 250}, 500}, ClientCase{801, 601, {400, 300}, 601}),
-    [](const auto& info) {
-        return std::to_string(info.param.width) + "x" + std::to_string(info.param.height);
-    });
-
-struct RangeCase {
-    int nStatus;
-    double dRange;
-    const char* units;
-    const char* text;
-    int nFontHeight;
-};
-
-class RangeText : public ::testing::TestWithParam<RangeCase> {};
-
-TEST_P(RangeText, ShowsRangeOrStatusCentredAtTheTop) {
-    const RangeCase& c = GetParam();
-    CHomingReadout readout = Readout(c.nStatus);
-    readout.m_dRange = c.dRange;
-    readout.m_strUnitsAbbrev = c.units;
-    CRecordingDC dc;
-    Draw(dc, readout);
-
-    const CRecordedText& text = dc.m_texts.front();
-    EXPECT_EQ(text.text, c.text);
-    const int width = static_cast<int>(text.text.size()) * (c.nFontHeight / 2);
-    EXPECT_EQ(text.topLeft, (CPoint{-(width / 2), RANGE_TEXT_Y}));
-    EXPECT_EQ(text.font.lfHeight, c.nFontHeight);
-    EXPECT_EQ(text.font.lfFaceName, "Arial");
-    EXPECT_EQ(text.font.lfWeight, FW_NORMAL);
-    EXPECT_EQ(text.font.lfPitchAndFamily, FF_SWISS);
-    EXPECT_EQ(text.font.lfCharSet, ANSI_CHARSET);
-    EXPECT_EQ(text.crText, BLACK);
-    EXPECT_EQ(text.crBk, WINDOW);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Statuses, RangeText,
-    ::testing::Values(RangeCase{STAT_OK, 12.34, "m", " 12.3m", 450},
-                      RangeCase{STAT_OK, 1234.56, "ft", "1234.6ft", 450},
-                      RangeCase{STAT_OK, -0.04, "ms", " -0.0ms", 450},
-                      RangeCase{STAT_NO_TELEGRAM, 12.34, "m", "NO TELGRM", 270},
-                      RangeCase{STAT_BAD_TELEGRAM, 12.34, "m", "COMMS ERR", 270},
-                      RangeCase{STAT_NO_REPLY, 12.34, "m", "NO REPLY", 270},
-                      RangeCase{0, 12.34, "m", "PROG ERR", 270},
-                      RangeCase{5, 12.34, "m", "PROG ERR", 270}));
-
-struct ChevronCase {
-    int nDirection;
-    std::vector<CPoint> points;
-};
-
-class Chevron : public ::testing::TestWithParam<ChevronCase> {};
-
-TEST_P(Chevron, PointsTheWayToSteer) {
-    const ChevronCase& c = GetParam();
-    CRecordingDC dc;
-    Draw(dc, Readout(STAT_OK, c.nDirection));
-    std::vector<CPoint> drawn{dc.m_lines.front().from};
-    for (const CRecordedLine& line : dc.m_lines) {
-        EXPECT_EQ(line.from, drawn.back()); // one polyline
-        EXPECT_EQ(line.pen, (LOGPEN{PS_SOLID, CHEVRON_PEN_WIDTH, BLACK}));
-        drawn.push_back(line.to);
-    }
-    EXPECT_EQ(drawn, c.points);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Directions, Chevron,
-    ::testing::Values(ChevronCase{DIR_RIGHT, {{250, -100}, {450, -200}, {250, -300}}},
-                      ChevronCase{DIR_LEFT, {{-250, -100}, {-450, -200}, {-250, -300}}},
-                      ChevronCase{DIR_AHEAD, {{-100, -400}, {0, -200}, {100, -400}}},
-                      ChevronCase{DIR_UNDETERMINED, {{-100, -200}, {100, -200}}},
-                      ChevronCase{7, {{-100, -200}, {100, -200}}}));
-
-TEST(HomingPicture, DrawsNoChevronWithoutAValidRange) {
-    for (const int nStatus : {0, STAT_NO_TELEGRAM, STAT_BAD_TELEGRAM, STAT_NO_REPLY, 5}) {
+TEST(HomingPicture, FitsTheSquareIntoTheClientArea) {
+    const struct {
+        int width, height;
+        CPoint origin;
+        int pixelsPer1000;
+    } cases[] = {{800, 600, {400, 300}, 600},
+                 {400, 900, {200, 200}, 400},
+                 {500, 500, {250, 250}, 500},
+                 {801, 601, {400, 300}, 601}};
+    for (const auto& c : cases) {
         CRecordingDC dc;
-        Draw(dc, Readout(nStatus, DIR_RIGHT));
-        EXPECT_THAT(dc.m_lines, IsEmpty()) << "status " << nStatus;
+        CHomingPicture::PrepareDC(dc, c.width, c.height);
+        EXPECT_EQ(dc.LPtoDP({0, 0}), c.origin) << c.width << "x" << c.height;
+        // y grows upwards
+        EXPECT_EQ(dc.LPtoDP({1000, 1000}),
+                  (CPoint{c.origin.x + c.pixelsPer1000, c.origin.y - c.pixelsPer1000}))
+            << c.width << "x" << c.height;
+    }
+}
+
+// The recording context's characters are half as wide as the font is high.
+TEST(HomingPicture, ShowsRangeOrStatusCentredAtTheTop) {
+    const struct {
+        int nStatus;
+        double dRange;
+        const char* units;
+        const char* text;
+        int nFontHeight;
+    } cases[] = {
+        {STAT_OK, 12.34, "m", " 12.3m", 450},
+        {STAT_OK, 1234.56, "ft", "1234.6ft", 450},
+        {STAT_OK, -0.04, "ms", " -0.0ms", 450},
+        {STAT_NO_TELEGRAM, 1, "m", "NO TELGRM", 270},
+        {STAT_BAD_TELEGRAM, 1, "m", "COMMS ERR", 270},
+        {STAT_NO_REPLY, 1, "m", "NO REPLY", 270},
+        {5, 1, "m", "PROG ERR", 270},
+    };
+    for (const auto& c : cases) {
+        CHomingReadout readout = Readout(c.nStatus);
+        readout.m_dRange = c.dRange;
+        readout.m_strUnitsAbbrev = c.units;
+        CRecordingDC dc;
+        Draw(dc, readout);
+        const CRecordedText& text = dc.m_texts.front();
+        EXPECT_EQ(text.text, c.text);
+        const int width = static_cast<int>(text.text.size()) * (c.nFontHeight / 2);
+        EXPECT_EQ(text.topLeft, (CPoint{-(width / 2), RANGE_TEXT_Y})) << c.text;
+        EXPECT_EQ(text.font, Arial(c.nFontHeight)) << c.text;
+        EXPECT_EQ(text.crText, BLACK) << c.text;
+        EXPECT_EQ(text.crBk, WINDOW) << c.text;
+    }
+}
+
+// One polyline in the wide black pen; none without a valid range.
+TEST(HomingPicture, ChevronPointsTheWayToSteer) {
+    const struct {
+        int nStatus, nDirection;
+        std::vector<CPoint> points;
+    } cases[] = {
+        {STAT_OK, DIR_RIGHT, {{250, -100}, {450, -200}, {250, -300}}},
+        {STAT_OK, DIR_LEFT, {{-250, -100}, {-450, -200}, {-250, -300}}},
+        {STAT_OK, DIR_AHEAD, {{-100, -400}, {0, -200}, {100, -400}}},
+        {STAT_OK, DIR_UNDETERMINED, {{-100, -200}, {100, -200}}},
+        {STAT_OK, 7, {{-100, -200}, {100, -200}}},
+        {STAT_NO_REPLY, DIR_RIGHT, {}},
+    };
+    for (const auto& c : cases) {
+        CRecordingDC dc;
+        Draw(dc, Readout(c.nStatus, c.nDirection));
+        std::vector<CPoint> drawn;
+        for (const CRecordedLine& line : dc.m_lines) {
+            if (drawn.empty())
+                drawn.push_back(line.from);
+            EXPECT_EQ(line.from, drawn.back()) << c.nDirection;
+            EXPECT_EQ(line.pen, (LOGPEN{PS_SOLID, CHEVRON_PEN_WIDTH, BLACK}));
+            drawn.push_back(line.to);
+        }
+        EXPECT_EQ(drawn, c.points) << c.nStatus << " " << c.nDirection;
     }
 }
 
@@ -149,7 +131,7 @@ TEST(HomingPicture, InformationLinesStackDownFromTheTop) {
             EXPECT_EQ(text.topLeft, topLeft) << content;
             EXPECT_EQ(text.crText, crText) << content;
             EXPECT_EQ(text.crBk, WINDOW) << content;
-            EXPECT_EQ(text.font.lfHeight, SMALL_FONT_HEIGHT) << content;
+            EXPECT_EQ(text.font, Arial(SMALL_FONT_HEIGHT)) << content;
         }
         EXPECT_EQ(dc.TextColor(), BLACK); // so the next pass starts in black
     }

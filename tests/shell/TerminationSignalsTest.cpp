@@ -1,4 +1,5 @@
-// SIGTERM and SIGINT close the window the normal way, after any dialog running over it.
+// SIGTERM and SIGINT close the window the normal way, after any dialog running over it. A signal
+// during the start-up, before the window is there, is the log failure drills' part.
 #include "CTerminationSignals.h"
 #include "ModalAnswer.h"
 
@@ -28,38 +29,6 @@ TEST_P(TerminationSignals, CloseTheWindow) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, TerminationSignals, testing::Values(SIGTERM, SIGINT));
-
-TEST(TerminationSignal, DuringStartUpIsHeldUntilTheWindowIsThere) {
-    CTerminationSignals termination;
-    std::raise(SIGTERM);
-    QWidget window;
-    window.show();
-    QTest::qWait(50);
-    EXPECT_TRUE(window.isVisible());
-
-    termination.CloseOnSignal(window);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
-}
-
-// The log failure box of the start-up comes before the window and before the main event loop;
-// unattended, a termination signal is the only answer it can get.
-TEST(TerminationSignal, DuringStartUpClosesAMessageBoxShownBeforeTheWindow) {
-    CTerminationSignals termination;
-    AnswerNextModal([](QWidget*) { std::raise(SIGTERM); });
-    bool closedByTheTest = false;
-    QMessageBox box(QMessageBox::Warning, "Quendix", "text", QMessageBox::Ok);
-    QTimer::singleShot(5000, &box, [&] {
-        closedByTheTest = true;
-        box.close();
-    });
-    box.exec();
-    EXPECT_FALSE(closedByTheTest);
-
-    QWidget window;
-    window.show();
-    termination.CloseOnSignal(window);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
-}
 
 // The box runs inside the main event loop, as a command's message box does.
 TEST(TerminationSignal, ClosesARunningMessageBoxFirst) {

@@ -50,15 +50,17 @@ public:
     std::function<void()> onSavePlacement;
 };
 
+// A port that resolves to no device: the link opens but does not connect.
+constexpr const char* NO_DEVICE = "[Settings]\r\nComPort=COM99\r\n";
+
 class MainFrameTest : public testing::Test {
 protected:
-    void SetUp() override {
-        // A port that resolves to no device: the link opens but does not connect.
-        host.SetIniText("[Settings]\r\nComPort=COM99\r\nOffsetMetric=0.6\r\n");
-        LoadDocument();
-    }
+    void SetUp() override { Reload(std::string(NO_DEVICE) + "OffsetMetric=0.6\r\n"); }
 
-    void LoadDocument() {
+    // A new document on this INI text; the one before saves its settings first.
+    void Reload(const std::string& ini) {
+        document.reset();
+        host.SetIniText(ini);
         document = std::make_unique<CQuendixDoc>(host);
         document->OnNewDocument();
         frame.SetActiveDocument(document.get());
@@ -80,91 +82,67 @@ protected:
     CMainFrame frame{app, ports.Namespace()};
 };
 
-struct PeriodCase {
-    const char* period;
-    int intervalMs; // 0: any interval, as long as a timer runs
-};
-
-class FrameTimerInterval : public MainFrameTest, public testing::WithParamInterface<PeriodCase> {};
-
-TEST_P(FrameTimerInterval, FollowsTheDocumentsPeriod) {
-    document.reset(); // saves its settings
-    host.SetIniText(std::string("[Settings]\r\nComPort=COM99\r\nPeriod=") + GetParam().period +
-                    "\r\n");
-    LoadDocument();
-    frame.RestartInterrogationTimer();
-    ASSERT_EQ(Timers().size(), 1);
-    if (GetParam().intervalMs != 0) {
-        EXPECT_EQ(Timers().front().interval, GetParam().intervalMs);
+TEST_F(MainFrameTest, TimerFollowsTheDocumentsPeriod) {
+    const std::pair<const char*, int> cases[] = {
+        {"0", 1000}, {"1", 1000}, {"2", 2000}, {"120", 120000}, {"-1", 0}, // 0: any interval
+    };
+    for (const auto& [period, intervalMs] : cases) {
+        Reload(std::string(NO_DEVICE) + "Period=" + period + "\r\n");
+        frame.RestartInterrogationTimer();
+        ASSERT_EQ(Timers().size(), 1) << period;
+        if (intervalMs != 0) {
+            EXPECT_EQ(Timers().front().interval, intervalMs) << period;
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Periods, FrameTimerInterval,
-                         testing::Values(PeriodCase{"0", 1000}, PeriodCase{"1", 1000},
-                                         PeriodCase{"2", 2000}, PeriodCase{"120", 120000},
-                                         PeriodCase{"-1", 0}));
-
-TEST_F(MainFrameTest, OnlyTheInterrogationTimerInterrogates) {
+TEST_F(MainFrameTest, OnlyTheInterrogationTimerInterrogatesAndOnlyWithADocument) {
     frame.ActivateFrame(SW_SHOWNORMAL);
     ASSERT_EQ(Timers().size(), 1);
     const int interrogation = Timers().front().timerId;
-
     Tick(interrogation + 1000);
     EXPECT_TRUE(host.mainWindow.sent.empty());
-
     Tick(interrogation);
     EXPECT_EQ(host.mainWindow.sent, std::vector<std::string>{"$10%"});
-}
 
-struct NotificationCase {
-    const char* name;
-    std::function<void(CMainFrame&)> deliver;
-    bool reachesDocument;
-};
-
-class FrameNotification : public MainFrameTest,
-                          public testing::WithParamInterface<NotificationCase> {};
-
-TEST_P(FrameNotification, ReachesTheDocumentOnlyAsMessageOrPlainCommand101) {
-    GetParam().deliver(frame);
-    EXPECT_TRUE(app.calls.empty());
-    // A notification with nothing queued hands the empty text on: a bad telegram, logged.
-    if (GetParam().reachesDocument) {
-        EXPECT_EQ(document->GetStatus(), STAT_BAD_TELEGRAM);
-        EXPECT_EQ(host.LogText(),
-                  "30/07/02,14:05:09,Tpdr:10,Rng:-0.400ms,Offset:0.400ms,TelGrm:\r\n");
-    } else {
-        EXPECT_EQ(document->GetStatus(), STAT_NO_TELEGRAM);
-        EXPECT_EQ(host.LogText(), "");
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Deliveries, FrameNotification,
-    testing::Values(
-        NotificationCase{"Message101", [](CMainFrame& f) { f.OnWindowMessage(101); }, true},
-        NotificationCase{"Message102", [](CMainFrame& f) { f.OnWindowMessage(102); }, false},
-        NotificationCase{"Command101", [](CMainFrame& f) { f.OnCommand(101); }, true},
-        NotificationCase{"Command101WithCode",
-                         [](CMainFrame& f) { f.OnCommand((1U << 16) | 101U); }, false}),
-    [](const testing::TestParamInfo<NotificationCase>& info) {
-        return std::string(info.param.name);
-    });
-
-TEST_F(MainFrameTest, WithoutDocumentTicksAndRepliesDoNothing) {
-    frame.ActivateFrame(SW_SHOWNORMAL);
-    const int interrogation = Timers().front().timerId;
+    const int status = document->GetStatus();
     frame.SetActiveDocument(nullptr);
-
     Tick(interrogation);
     frame.OnWindowMessage(101);
     frame.RestartInterrogationTimer();
-
-    EXPECT_TRUE(host.mainWindow.sent.empty());
-    EXPECT_EQ(document->GetStatus(), STAT_NO_TELEGRAM);
+    EXPECT_EQ(host.mainWindow.sent.size(), 1U);
+    EXPECT_EQ(document->GetStatus(), status);
     ASSERT_EQ(Timers().size(), 1);
     EXPECT_EQ(Timers().front().timerId, interrogation);
     EXPECT_FALSE(frame.Connect());
+}
+
+// A reply that reaches the document with nothing queued hands on the empty text: a bad telegram,
+// logged.
+TEST_F(MainFrameTest, OnlyMessageOrPlainCommand101ReachesTheDocument) {
+    const struct {
+        const char* name;
+        void (*deliver)(CMainFrame&);
+        bool reachesDocument;
+    } cases[] = {
+        {"message 101", [](CMainFrame& f) { f.OnWindowMessage(101); }, true},
+        {"message 102", [](CMainFrame& f) { f.OnWindowMessage(102); }, false},
+        {"command 101", [](CMainFrame& f) { f.OnCommand(101); }, true},
+        {"command 101 with a code", [](CMainFrame& f) { f.OnCommand((1U << 16) | 101U); }, false},
+    };
+    for (const auto& c : cases) {
+        Reload(std::string(NO_DEVICE) + "OffsetMetric=0.6\r\n");
+        const std::size_t logged = host.LogText().size();
+        c.deliver(frame);
+        EXPECT_TRUE(app.calls.empty()) << c.name;
+        EXPECT_EQ(document->GetStatus(), c.reachesDocument ? STAT_BAD_TELEGRAM : STAT_NO_TELEGRAM)
+            << c.name;
+        EXPECT_EQ(host.LogText().substr(logged),
+                  c.reachesDocument
+                      ? "30/07/02,14:05:09,Tpdr:10,Rng:-0.400ms,Offset:0.400ms,TelGrm:\r\n"
+                      : "")
+            << c.name;
+    }
 }
 
 TEST_F(MainFrameTest, CloseWithoutTimerStillSavesPlacement) {
@@ -214,17 +192,19 @@ class FrameOnPortTest : public MainFrameTest {
 protected:
     void SetUp() override {
         ports.Map("COM1", unit->SlavePath());
-        document.reset();
-        host.SetIniText("[Settings]\r\nComPort=COM1\r\n");
-        LoadDocument();
+        Reload("[Settings]\r\nComPort=COM1\r\n");
     }
 
     std::unique_ptr<PtyFarEnd> unit = std::make_unique<PtyFarEnd>();
 };
 
-TEST_F(FrameOnPortTest, SendsTextThenLineFeedAndHandsOnTheReply) {
+// A second activation closes the first opening: the port is locked while it is open, so a
+// link left open would make the second fail.
+TEST_F(FrameOnPortTest, SendsTextThenLineFeedAndHandsOnTheReplyAfterASecondActivation) {
     frame.ActivateFrame(SW_SHOWNORMAL);
+    frame.ActivateFrame(SW_DEFAULT_ACTIVATION);
     ASSERT_TRUE(frame.IsConnected());
+    EXPECT_EQ(Timers().size(), 1);
 
     frame.SendToUnit("$10%");
     EXPECT_EQ(unit->Read(5, 5s), "$10%\n");
@@ -249,15 +229,6 @@ TEST_F(FrameOnPortTest, CloseStopsTimerAndLinkBeforeSavingPlacement) {
     EXPECT_EQ(timersAtSave, 0);
     EXPECT_FALSE(bConnectedAtSave);
     EXPECT_FALSE(frame.isVisible());
-}
-
-// A second activation closes the first opening: the port is locked while it is open, so a
-// link left open would make the second fail.
-TEST_F(FrameOnPortTest, ActivatingTwiceLeavesOneOpenLink) {
-    frame.ActivateFrame(SW_SHOWNORMAL);
-    frame.ActivateFrame(SW_DEFAULT_ACTIVATION);
-    EXPECT_TRUE(frame.IsConnected());
-    EXPECT_EQ(Timers().size(), 1);
 }
 
 // Each change is told once, on standard error and in the view's tooltip: a minute of ticks

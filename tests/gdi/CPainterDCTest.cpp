@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -14,41 +15,28 @@ constexpr COLORREF RED = RGB(255, 0, 0);
 constexpr COLORREF BLUE = RGB(0, 0, 255);
 
 LOGFONT Arial(int nHeight) {
-    LOGFONT font;
-    font.lfHeight = nHeight;
-    font.lfWeight = FW_NORMAL;
-    font.lfPitchAndFamily = FF_SWISS;
-    font.lfFaceName = "Arial";
-    return font;
+    return {.lfHeight = nHeight,
+            .lfWeight = FW_NORMAL,
+            .lfPitchAndFamily = FF_SWISS,
+            .lfFaceName = "Arial"};
 }
 
-// A client area of width x height pixels mapped as the homing view maps it: 1000 units across
-// the smaller side, y upwards, origin in the middle.
-class PainterSurface {
-public:
-    PainterSurface(int width, int height, qreal dpr = 1.0)
-        : m_image(QSize(width, height) * dpr, QImage::Format_RGB32) {
-        m_image.setDevicePixelRatio(dpr);
-        m_image.fill(ToQColor(WHITE));
-        m_painter.begin(&m_image);
-        m_dc.emplace(m_painter);
-        m_dc->SetMapMode(MM_ISOTROPIC);
-        m_dc->SetWindowExt(1000, 1000);
-        m_dc->SetViewportExt(width, -height);
-        m_dc->SetViewportOrg(width / 2, height / 2);
-    }
-    CDC& dc() { return *m_dc; }
-    const QImage& Finish() {
-        m_dc.reset();
-        m_painter.end();
-        return m_image;
-    }
-
-private:
-    QImage m_image;
-    QPainter m_painter;
-    std::optional<CPainterDC> m_dc;
-};
+// A white client area of width x height pixels mapped as the homing view maps it: 1000 units
+// across the smaller side, y upwards, origin in the middle.
+QImage Paint(int width, int height, const std::function<void(CDC&)>& draw, qreal dpr = 1.0) {
+    QImage image(QSize(width, height) * dpr, QImage::Format_RGB32);
+    image.setDevicePixelRatio(dpr);
+    image.fill(ToQColor(WHITE));
+    QPainter painter(&image);
+    CPainterDC dc(painter);
+    dc.SetMapMode(MM_ISOTROPIC);
+    dc.SetWindowExt(1000, 1000);
+    dc.SetViewportExt(width, -height);
+    dc.SetViewportOrg(width / 2, height / 2);
+    draw(dc);
+    painter.end();
+    return image;
+}
 
 COLORREF PixelAt(const QImage& image, int x, int y) {
     return ToColorRef(image.pixelColor(x, y));
@@ -68,101 +56,63 @@ void DrawLine(CDC& dc, CPoint from, CPoint to, int nWidth, COLORREF cr) {
     dc.LineTo(to.x, to.y);
 }
 
-struct OriginCase {
-    int width, height;
-    qreal dpr;
-    QPoint origin, up200; // device pixels of logical (0, 0) and (0, 200)
-};
-
-class PainterMapping : public ::testing::TestWithParam<OriginCase> {};
-
-TEST_P(PainterMapping, PutsLogicalPointsAtTheirPixels) {
-    const OriginCase& c = GetParam();
-    PainterSurface surface(c.width, c.height, c.dpr);
-    DrawLine(surface.dc(), {-20, 0}, {20, 0}, 10, RED);
-    DrawLine(surface.dc(), {-20, 200}, {20, 200}, 10, BLUE);
-    const QImage& image = surface.Finish();
-    EXPECT_EQ(PixelAt(image, c.origin.x(), c.origin.y()), RED);
-    EXPECT_EQ(PixelAt(image, c.up200.x(), c.up200.y()), BLUE);
-    EXPECT_EQ(PixelAt(image, c.origin.x(), c.origin.y() + 20 * c.dpr), WHITE);
+TEST(PainterDC, PutsLogicalPointsAtTheirPixels) {
+    const struct {
+        int width, height;
+        qreal dpr;
+        QPoint origin, up200; // device pixels of logical (0, 0) and (0, 200)
+    } cases[] = {{800, 600, 1.0, {400, 300}, {400, 180}},
+                 {400, 900, 1.0, {200, 450}, {200, 370}},
+                 {800, 600, 2.0, {800, 600}, {800, 360}}};
+    for (const auto& c : cases) {
+        const QImage image = Paint(
+            c.width, c.height,
+            [](CDC& dc) {
+                DrawLine(dc, {-20, 0}, {20, 0}, 10, RED);
+                DrawLine(dc, {-20, 200}, {20, 200}, 10, BLUE);
+            },
+            c.dpr);
+        EXPECT_EQ(PixelAt(image, c.origin.x(), c.origin.y()), RED) << c.width << " " << c.dpr;
+        EXPECT_EQ(PixelAt(image, c.up200.x(), c.up200.y()), BLUE) << c.width << " " << c.dpr;
+        EXPECT_EQ(PixelAt(image, c.origin.x(), c.origin.y() + 20 * c.dpr), WHITE) << c.width;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(ClientAreas, PainterMapping,
-                         ::testing::Values(OriginCase{800, 600, 1.0, {400, 300}, {400, 180}},
-                                           OriginCase{400, 900, 1.0, {200, 450}, {200, 370}},
-                                           OriginCase{800, 600, 2.0, {800, 600}, {800, 360}}),
-                         [](const auto& info) {
-                             const OriginCase& c = info.param;
-                             return std::to_string(c.width) + "x" + std::to_string(c.height) +
-                                    "at" + std::to_string(static_cast<int>(c.dpr)) + "x";
-                         });
-
 TEST(PainterDC, WidePensHaveRoundEnds) {
-    PainterSurface surface(800, 600);
-    DrawLine(surface.dc(), {-100, 0}, {100, 0}, 50, RED); // 30 pixels wide, ends at x 340 and 460
-    const QImage& image = surface.Finish();
+    // 30 pixels wide, ends at x 340 and 460
+    const QImage image = Paint(800, 600, [](CDC& dc) {
+        DrawLine(dc, {-100, 0}, {100, 0}, 50, RED);
+    });
     EXPECT_EQ(RunLength(image, 400, RED), 30);
     EXPECT_EQ(PixelAt(image, 470, 300), RED);   // inside the round cap
     EXPECT_EQ(PixelAt(image, 472, 288), WHITE); // a square cap would fill this corner
 }
 
-TEST(PainterDC, FontCellHeightIsTheLogicalHeightOnTheDevice) {
-    PainterSurface surface(800, 600);
+// The opaque box is the font's cell: 450 units are 270 pixels here, from logical y 300 down; the
+// measures are logical units.
+TEST(PainterDC, TextStandsOnItsCellInItsColours) {
     TEXTMETRIC tm;
     CSize extent;
-    {
-        CDC& dc = surface.dc();
+    const QImage image = Paint(800, 600, [&](CDC& dc) {
         const CGdiSelection font(dc, dc.CreateFontIndirect(Arial(450)));
-        dc.SetBkColor(RED);
-        dc.TextOut(-500, 300, "|");
+        dc.SetBkColor(BLUE);
+        dc.SetTextColor(RED);
+        dc.TextOut(-500, 300, "|M");
         tm = dc.GetTextMetrics();
-        extent = dc.GetTextExtent("|");
-    }
-    const QImage& image = surface.Finish();
-
-    // The opaque box is the cell: 450 units x 0.6 = 270 pixels, starting at logical y 300.
-    const int cellPixels = RunLength(image, 101, RED);
-    EXPECT_NEAR(cellPixels, 270, 1);
-    EXPECT_EQ(PixelAt(image, 101, 120), RED);
+        extent = dc.GetTextExtent("|M");
+    });
+    EXPECT_NEAR(RunLength(image, 101, BLUE), 270, 1);
+    EXPECT_EQ(PixelAt(image, 101, 120), BLUE);
     EXPECT_NEAR(tm.tmHeight, 450, 2);
     EXPECT_GE(tm.tmExternalLeading, 0);
     EXPECT_NEAR(extent.cy, tm.tmHeight, 1);
-}
 
-TEST(PainterDC, TextMeasuresAreLogicalWhateverTheScale) {
-    const std::string text = "Quendix Display V1.03 (30/07/2002)";
-    auto measure = [&](int width, int height) {
-        PainterSurface surface(width, height);
-        CDC& dc = surface.dc();
-        const CGdiSelection font(dc, dc.CreateFontIndirect(Arial(45)));
-        return std::pair(dc.GetTextExtent(text), dc.GetTextMetrics());
-    };
-    const auto [small, tmSmall] = measure(600, 400);
-    const auto [large, tmLarge] = measure(1800, 1200);
-    EXPECT_NEAR(tmSmall.tmHeight, 45, 2);
-    EXPECT_NEAR(tmLarge.tmHeight, 45, 1);
-    EXPECT_NEAR(small.cx, large.cx, large.cx / 20); // hinting differs a little between sizes
-    EXPECT_GT(large.cx, 10 * 45);
-}
-
-TEST(PainterDC, TextBoxTakesTheBackgroundAndTheTextItsColour) {
-    PainterSurface surface(800, 600);
-    CSize extent;
-    {
-        CDC& dc = surface.dc();
-        const CGdiSelection font(dc, dc.CreateFontIndirect(Arial(270)));
-        dc.SetBkColor(BLUE);
-        dc.SetTextColor(RED);
-        dc.TextOut(0, 0, "MMM");
-        extent = dc.GetTextExtent("MMM");
-    }
-    const QImage& image = surface.Finish();
-    const int right = 400 + static_cast<int>(extent.cx * 0.6);
-    EXPECT_EQ(PixelAt(image, 401, 301), BLUE);
-    EXPECT_EQ(PixelAt(image, right + 3, 301), WHITE);
+    const int right = 100 + static_cast<int>(extent.cx * 0.6);
+    EXPECT_EQ(PixelAt(image, right - 2, 121), BLUE);
+    EXPECT_EQ(PixelAt(image, right + 3, 121), WHITE);
     bool redInside = false;
-    for (int x = 400; x < right && !redInside; ++x)
-        redInside = PixelAt(image, x, 300 + 80) == RED;
+    for (int x = 100; x < right && !redInside; ++x)
+        redInside = PixelAt(image, x, 120 + 200) == RED;
     EXPECT_TRUE(redInside);
 }
 

@@ -147,8 +147,10 @@ TEST_F(SettingsDlgTest, ShowsValuesLabelsAndEnabledFieldsInEachUnits) {
     }
 }
 
-TEST_F(SettingsDlgTest, OnlyAChoiceFromTheUnitsListChangesTheUnits) {
-    Open(Settings());
+// Changing the units reads the fields first: a refusal shows, and the conversion still runs.
+// Milliseconds keep the speed of the units shown before them.
+TEST_F(SettingsDlgTest, OnlyAChoiceChangesTheUnitsAndConvertsTheFieldsShown) {
+    Open(Settings(UNITS_METRES, 7.0));
     QLineEdit* typed = Combo(IDC_UNITS)->lineEdit();
     typed->setFocus();
     typed->selectAll();
@@ -158,20 +160,24 @@ TEST_F(SettingsDlgTest, OnlyAChoiceFromTheUnitsListChangesTheUnits) {
     EXPECT_EQ(Label(IDC_OFFSET_UNITS), "Offset (m)");
     QTest::keyClick(Combo(IDC_UNITS), Qt::Key_Down); // the list's next item
     EXPECT_EQ(Label(IDC_OFFSET_UNITS), "Offset (ft)");
-}
+    EXPECT_EQ(Edit(IDC_OFFSET)->text(), "22.96");
+    ClickOk(); // the limit stands in the units shown
+    EXPECT_EQ(Messages(), QStringList{"Please enter a number between 0 and 20."});
 
-TEST_F(SettingsDlgTest, MillisecondsKeepTheSpeedOfTheUnitsShownBefore) {
-    Open(Settings(UNITS_FEET));
     ChooseUnits(2);
+    EXPECT_EQ(Messages(), QStringList{"Please enter a number between 0 and 20."});
     EXPECT_EQ(Edit(IDC_SOUND_SPEED)->text(), "4921.25");
     EXPECT_EQ(Label(IDC_SPEED_UNITS), "(ft/s):");
-    EXPECT_EQ(Edit(IDC_OFFSET)->text(), "0.4");
+    EXPECT_EQ(Edit(IDC_OFFSET)->text(), "4.66");
     ChooseUnits(0);
     EXPECT_EQ(Edit(IDC_SOUND_SPEED)->text(), "1500");
+    EXPECT_EQ(Edit(IDC_OFFSET)->text(), "7");
     EXPECT_TRUE(Edit(IDC_OFFSET)->isEnabled());
     ClickOk();
+    EXPECT_FALSE(m_dlg->isVisible());
     EXPECT_EQ(m_data.m_nUnits, UNITS_METRES);
     EXPECT_EQ(m_data.m_dSoundSpeedMetric, 1500.0);
+    EXPECT_EQ(m_data.m_dOffsetMetric, 7.0);
 }
 
 // A refused field keeps the dialog open and the data as it was, with the focus on the field and
@@ -215,22 +221,6 @@ TEST_F(SettingsDlgTest, TakesEachRangeLimitAndRefusesWhatLiesOutside) {
             EXPECT_EQ(m_data.m_nPeriod, 2u);
         }
     }
-}
-
-TEST_F(SettingsDlgTest, OffsetLimitStandsInTheUnitsShown) {
-    Open(Settings(UNITS_METRES, 7.0));
-    ChooseUnits(1);
-    EXPECT_EQ(Edit(IDC_OFFSET)->text(), "22.96");
-    ClickOk();
-    EXPECT_EQ(Messages(), QStringList{"Please enter a number between 0 and 20."});
-    EXPECT_TRUE(m_dlg->isVisible());
-    // Changing the units reads the fields first: the refusal shows, the conversion still runs.
-    ChooseUnits(0);
-    EXPECT_EQ(Messages(), QStringList{"Please enter a number between 0 and 20."});
-    EXPECT_EQ(Edit(IDC_OFFSET)->text(), "7");
-    ClickOk();
-    EXPECT_FALSE(m_dlg->isVisible());
-    EXPECT_EQ(m_data.m_dOffsetMetric, 7.0);
 }
 
 TEST_F(SettingsDlgTest, AnInvalidStoredValueIsRefusedOnOpeningAndBlocksOk) {
@@ -340,10 +330,6 @@ TEST_F(SettingsDlgTest, PortListKeepsTheCurrentPortSelectedPresentOrNot) {
 
 TEST_F(SettingsDlgTest, ChoosingAPortMarksTheLinkChanged) {
     Open(Settings());
-    ClickOk();
-    EXPECT_FALSE(m_data.m_bLinkChanged);
-
-    Open(Settings());
     QTest::keyClick(Combo(IDC_COM_PORT), Qt::Key_End);
     EXPECT_TRUE(m_dlg->IsLinkChanged());
     ClickOk();
@@ -369,6 +355,7 @@ TEST_F(SettingsDlgTest, BaudRateSelectedByPrefixElseTheFirstItem) {
         EXPECT_EQ(Combo(IDC_BAUD_RATE)->currentText(), c.selected) << c.text;
         ClickOk();
         EXPECT_EQ(m_data.m_strBaudRate, c.selected) << c.text;
+        EXPECT_FALSE(m_data.m_bLinkChanged) << "nothing was chosen";
     }
 }
 

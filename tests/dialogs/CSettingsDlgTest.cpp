@@ -223,19 +223,25 @@ TEST_F(SettingsDlgTest, TakesEachRangeLimitAndRefusesWhatLiesOutside) {
     }
 }
 
-TEST_F(SettingsDlgTest, AnInvalidStoredValueIsRefusedOnOpeningAndBlocksOk) {
+// A stored value out of range is refused as the dialog opens and at each OK, one message each
+// time, with the focus on the first field, then on the refused one; an offset edited meanwhile
+// is kept.
+TEST_F(SettingsDlgTest, AnInvalidStoredValueIsRefusedUntilMendedAndEditsSurvive) {
     CSettingsData data = Settings();
     data.m_nPeriod = 0;
     Open(data);
     EXPECT_EQ(Messages(), QStringList{"Please enter an integer between 1 and 120."});
     EXPECT_EQ(m_dlg->focusWidget(), Edit(IDC_TPDR_NO));
-    ClickOk();
+    Type(IDC_OFFSET, "5");
+    QTest::keyClick(Edit(IDC_OFFSET), Qt::Key_Return);
     EXPECT_EQ(Messages(), QStringList{"Please enter an integer between 1 and 120."});
+    EXPECT_EQ(m_dlg->focusWidget(), Edit(IDC_PERIOD));
     EXPECT_TRUE(m_dlg->isVisible());
-    Edit(IDC_PERIOD)->setText("5");
+    Type(IDC_PERIOD, "3");
     ClickOk();
     EXPECT_FALSE(m_dlg->isVisible());
-    EXPECT_EQ(m_data.m_nPeriod, 5u);
+    EXPECT_EQ(m_data.m_nPeriod, 3u);
+    EXPECT_EQ(m_data.m_dOffsetMetric, 5.0);
 }
 
 TEST_F(SettingsDlgTest, EditedValuesGoBackToMetricWhenTheFieldLosesTheFocus) {
@@ -276,20 +282,6 @@ TEST_F(SettingsDlgTest, AFieldLeftUneditedKeepsItsMetricValue) {
         EXPECT_EQ(m_data.m_dSoundSpeedMetric, 1500.0) << units;
         EXPECT_EQ(m_data.m_dOffsetMetric, 0.29) << units;
     }
-}
-
-TEST_F(SettingsDlgTest, AnEditedOffsetSurvivesARefusedPeriodWithOneMessage) {
-    Open(Settings());
-    Edit(IDC_PERIOD)->setText("0");
-    Type(IDC_OFFSET, "5");
-    QTest::keyClick(Edit(IDC_OFFSET), Qt::Key_Return);
-    EXPECT_EQ(Messages(), QStringList{"Please enter an integer between 1 and 120."});
-    EXPECT_EQ(m_dlg->focusWidget(), Edit(IDC_PERIOD));
-    Type(IDC_PERIOD, "3");
-    ClickOk();
-    EXPECT_FALSE(m_dlg->isVisible());
-    EXPECT_EQ(m_data.m_nPeriod, 3u);
-    EXPECT_EQ(m_data.m_dOffsetMetric, 5.0);
 }
 
 TEST_F(SettingsDlgTest, CancelKeepsTheDataAndReadsNothing) {

@@ -15,31 +15,17 @@ namespace {
 
 class TerminationSignals : public testing::TestWithParam<int> {};
 
-TEST_P(TerminationSignals, CloseTheWindow) {
+// The box runs inside the main event loop, as a command's message box does.
+TEST_P(TerminationSignals, CloseARunningMessageBoxThenTheWindow) {
     QWidget window;
     window.show();
     CTerminationSignals termination;
     termination.CloseOnSignal(window);
     QSignalSpy aboutToClose(&termination, &CTerminationSignals::aboutToClose);
-
-    std::raise(GetParam());
-
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
-    EXPECT_EQ(aboutToClose.count(), 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(Signals, TerminationSignals, testing::Values(SIGTERM, SIGINT));
-
-// The box runs inside the main event loop, as a command's message box does.
-TEST(TerminationSignal, ClosesARunningMessageBoxFirst) {
-    QWidget window;
-    window.show();
-    CTerminationSignals termination;
-    termination.CloseOnSignal(window);
     bool windowOpenWhenBoxReturned = false;
     QEventLoop mainLoop;
     QTimer::singleShot(0, [&] {
-        AnswerNextModal([](QWidget*) { std::raise(SIGTERM); });
+        AnswerNextModal([](QWidget*) { std::raise(GetParam()); });
         QMessageBox box(QMessageBox::Warning, "Quendix", "text", QMessageBox::Ok, &window);
         box.exec();
         windowOpenWhenBoxReturned = window.isVisible();
@@ -51,6 +37,9 @@ TEST(TerminationSignal, ClosesARunningMessageBoxFirst) {
 
     EXPECT_TRUE(windowOpenWhenBoxReturned);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
+    EXPECT_EQ(aboutToClose.count(), 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(Signals, TerminationSignals, testing::Values(SIGTERM, SIGINT));
 
 } // namespace

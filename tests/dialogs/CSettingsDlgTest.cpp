@@ -70,6 +70,14 @@ protected:
         Combo(IDC_UNITS)->setCurrentIndex(index);
         emit Combo(IDC_UNITS)->activated(index);
     }
+    // The sound speed and offset fields with their units, a field that takes no input in brackets.
+    QString Shown() const {
+        const auto field = [this](int edit, int label) {
+            const QString text = Edit(edit)->text();
+            return (Edit(edit)->isEnabled() ? text : "[" + text + "]") + " " + Label(label);
+        };
+        return field(IDC_SOUND_SPEED, IDC_SPEED_UNITS) + ", " + field(IDC_OFFSET, IDC_OFFSET_UNITS);
+    }
     // The texts of the message boxes answered since the last call.
     QStringList Messages() { return std::exchange(m_messages, {}); }
 
@@ -111,6 +119,7 @@ TEST_F(SettingsDlgTest, TemplateControlsInTabOrderWithTextsPlacesAndTooltips) {
     }
 
     EXPECT_EQ(Items(IDC_UNITS), QStringList({"Metres", "Feet", "Miliseconds"}));
+    EXPECT_EQ(Combo(IDC_UNITS)->currentIndex(), 0);
     EXPECT_TRUE(Combo(IDC_UNITS)->isEditable());
     EXPECT_EQ(Items(IDC_BAUD_RATE),
               QStringList({"14,400", "19,200", "2,400", "28,800", "38,400", "4,800", "9,600"}));
@@ -121,55 +130,32 @@ TEST_F(SettingsDlgTest, TemplateControlsInTabOrderWithTextsPlacesAndTooltips) {
         EXPECT_EQ(m_dlg->GetDlgItem(tip.id)->toolTip(), tip.text);
 }
 
-TEST_F(SettingsDlgTest, ShowsValuesLabelsAndEnabledFieldsInEachUnits) {
-    const struct {
-        int units;
-        double offset;
-        const char *speed, *offsetText, *speedLabel, *offsetLabel;
-        bool enabled;
-    } cases[] = {
-        {UNITS_METRES, 0.6, "1500", "0.6", "(m/s):", "Offset (m)", true},
-        {UNITS_FEET, 0.6, "4921.25", "1.96", "(ft/s):", "Offset (ft)", true},
-        {UNITS_MSEC, 0.6, "0", "0.4", "", "Offset (ms):", false},
-    };
-    for (const auto& c : cases) {
-        Open(Settings(c.units, c.offset));
-        EXPECT_EQ(Edit(IDC_SOUND_SPEED)->text(), c.speed) << c.units;
-        EXPECT_EQ(Edit(IDC_OFFSET)->text(), c.offsetText) << c.units;
-        EXPECT_EQ(Label(IDC_SPEED_UNITS), c.speedLabel) << c.units;
-        EXPECT_EQ(Label(IDC_OFFSET_UNITS), c.offsetLabel) << c.units;
-        EXPECT_EQ(Edit(IDC_SOUND_SPEED)->isEnabled(), c.enabled) << c.units;
-        EXPECT_EQ(Edit(IDC_OFFSET)->isEnabled(), c.enabled) << c.units;
-        EXPECT_EQ(Combo(IDC_UNITS)->currentIndex(), c.units - UNITS_METRES);
-    }
-}
-
 // Changing the units reads the fields first: a refusal shows, and the conversion still runs.
-// Milliseconds keep the speed of the units shown before them.
+// Milliseconds keep the speed of the units shown before them; opened in them, there is none.
 TEST_F(SettingsDlgTest, OnlyAChoiceChangesTheUnitsAndConvertsTheFieldsShown) {
-    Open(Settings(UNITS_METRES, 7.0));
+    const QStringList refusal{"Please enter a number between 0 and 20."};
+    Open(Settings(UNITS_MSEC));
+    EXPECT_EQ(Combo(IDC_UNITS)->currentIndex(), 2);
+    EXPECT_EQ(Shown(), "[0] , [0.4] Offset (ms):");
+
+    Open(Settings(UNITS_FEET, 7.0));
+    EXPECT_EQ(Combo(IDC_UNITS)->currentIndex(), 1);
+    EXPECT_EQ(Shown(), "4921.25 (ft/s):, 22.96 Offset (ft)");
+    ClickOk(); // the limit stands in the units shown
+    EXPECT_EQ(Messages(), refusal);
     QLineEdit* typed = Combo(IDC_UNITS)->lineEdit();
     typed->setFocus();
     typed->selectAll();
-    QTest::keyClicks(typed, "fe");
+    QTest::keyClicks(typed, "me");
     QTest::keyClick(typed, Qt::Key_Return);
+    EXPECT_EQ(Messages(), refusal) << "Return presses OK";
     QTest::keyClick(typed, Qt::Key_Tab);
-    EXPECT_EQ(Label(IDC_OFFSET_UNITS), "Offset (m)");
-    QTest::keyClick(Combo(IDC_UNITS), Qt::Key_Down); // the list's next item
     EXPECT_EQ(Label(IDC_OFFSET_UNITS), "Offset (ft)");
-    EXPECT_EQ(Edit(IDC_OFFSET)->text(), "22.96");
-    ClickOk(); // the limit stands in the units shown
-    EXPECT_EQ(Messages(), QStringList{"Please enter a number between 0 and 20."});
-
-    ChooseUnits(2);
-    EXPECT_EQ(Messages(), QStringList{"Please enter a number between 0 and 20."});
-    EXPECT_EQ(Edit(IDC_SOUND_SPEED)->text(), "4921.25");
-    EXPECT_EQ(Label(IDC_SPEED_UNITS), "(ft/s):");
-    EXPECT_EQ(Edit(IDC_OFFSET)->text(), "4.66");
+    QTest::keyClick(Combo(IDC_UNITS), Qt::Key_Down); // the list's next item
+    EXPECT_EQ(Messages(), refusal);
+    EXPECT_EQ(Shown(), "[4921.25] (ft/s):, [4.66] Offset (ms):");
     ChooseUnits(0);
-    EXPECT_EQ(Edit(IDC_SOUND_SPEED)->text(), "1500");
-    EXPECT_EQ(Edit(IDC_OFFSET)->text(), "7");
-    EXPECT_TRUE(Edit(IDC_OFFSET)->isEnabled());
+    EXPECT_EQ(Shown(), "1500 (m/s):, 7 Offset (m)");
     ClickOk();
     EXPECT_FALSE(m_dlg->isVisible());
     EXPECT_EQ(m_data.m_nUnits, UNITS_METRES);

@@ -227,42 +227,34 @@ TEST_F(SettingsDlgTest, AnInvalidStoredValueIsRefusedUntilMendedAndEditsSurvive)
     EXPECT_EQ(m_data.m_dOffsetMetric, 5.0);
 }
 
-TEST_F(SettingsDlgTest, EditedValuesGoBackToMetricWhenTheFieldLosesTheFocus) {
+// A field visited but not edited keeps its metric value: taken back from the two decimals shown,
+// it would change on every visit.
+TEST_F(SettingsDlgTest, OnlyEditedValuesGoBackToMetricWhenTheFieldLosesTheFocus) {
     const struct {
         int units, id;
-        const char* text;
-        bool leaveByTab; // else OK is pressed with the field still focused
+        const char* typed; // null: not edited
+        bool leaveByTab;   // else OK is pressed with the field still focused
         double expectedSpeed, expectedOffset;
     } cases[] = {
-        {UNITS_FEET, IDC_SOUND_SPEED, "5000", true, 5000 * 0.3048, 0.6},
-        {UNITS_FEET, IDC_SOUND_SPEED, "5000", false, 5000 * 0.3048, 0.6},
+        {UNITS_FEET, IDC_SOUND_SPEED, "5000", true, 5000 * 0.3048, 0.29},
+        {UNITS_FEET, IDC_SOUND_SPEED, "5000", false, 5000 * 0.3048, 0.29},
         {UNITS_FEET, IDC_OFFSET, "3.5", true, 1500.0, 3.5 * 0.3048},
         {UNITS_METRES, IDC_OFFSET, "1.25", false, 1500.0, 1.25},
+        {UNITS_FEET, IDC_SOUND_SPEED, nullptr, true, 1500.0, 0.29},
+        {UNITS_FEET, IDC_OFFSET, nullptr, false, 1500.0, 0.29},
+        {UNITS_METRES, IDC_OFFSET, nullptr, true, 1500.0, 0.29},
     };
     for (const auto& c : cases) {
-        Open(Settings(c.units));
-        Type(c.id, c.text);
+        Open(Settings(c.units, 0.29));
+        Edit(c.id)->setFocus();
+        if (c.typed)
+            Type(c.id, c.typed);
         QTest::keyClick(Edit(c.id), c.leaveByTab ? Qt::Key_Tab : Qt::Key_Return);
         if (c.leaveByTab)
             ClickOk();
-        EXPECT_FALSE(m_dlg->isVisible()) << c.text;
-        EXPECT_EQ(m_data.m_dSoundSpeedMetric, c.expectedSpeed) << c.text;
-        EXPECT_EQ(m_data.m_dOffsetMetric, c.expectedOffset) << c.text;
-    }
-}
-
-TEST_F(SettingsDlgTest, AFieldLeftUneditedKeepsItsMetricValue) {
-    for (int units : {UNITS_FEET, UNITS_METRES}) {
-        Open(Settings(units, 0.29));
-        for (int id : {IDC_SOUND_SPEED, IDC_OFFSET, IDC_SOUND_SPEED}) {
-            Edit(id)->setFocus();
-            QTest::keyClick(Edit(id), Qt::Key_Tab);
-        }
-        Edit(IDC_OFFSET)->setFocus();
-        QTest::keyClick(Edit(IDC_OFFSET), Qt::Key_Return);
-        EXPECT_FALSE(m_dlg->isVisible());
-        EXPECT_EQ(m_data.m_dSoundSpeedMetric, 1500.0) << units;
-        EXPECT_EQ(m_data.m_dOffsetMetric, 0.29) << units;
+        EXPECT_FALSE(m_dlg->isVisible()) << c.id;
+        EXPECT_EQ(m_data.m_dSoundSpeedMetric, c.expectedSpeed) << c.id << " " << c.typed;
+        EXPECT_EQ(m_data.m_dOffsetMetric, c.expectedOffset) << c.id << " " << c.typed;
     }
 }
 

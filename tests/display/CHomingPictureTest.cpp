@@ -15,10 +15,6 @@ constexpr COLORREF BLACK = RGB(0, 0, 0);
 constexpr COLORREF BLUE = RGB(0, 0, 255);
 constexpr COLORREF RED = RGB(255, 0, 0);
 
-// The recording surface's metric (see CRecordingDC.h): every character is half the cell height
-// wide, line height 45 + 45 / 12 = 48.
-constexpr int INFO_LINE_HEIGHT = 48;
-
 CHomingReadout Readout(int nStatus, int nDirection = DIR_AHEAD, bool bConnected = true) {
     return {nStatus, 12.34, "m", nDirection, 10, "COM1", "4,800", bConnected};
 }

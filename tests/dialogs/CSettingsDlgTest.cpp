@@ -258,19 +258,6 @@ TEST_F(SettingsDlgTest, OnlyEditedValuesGoBackToMetricWhenTheFieldLosesTheFocus)
     }
 }
 
-TEST_F(SettingsDlgTest, CancelKeepsTheDataAndReadsNothing) {
-    const CSettingsData before = Settings();
-    Open(before);
-    Type(IDC_TPDR_NO, "42");
-    Type(IDC_OFFSET, "99");
-    QTest::keyClick(Edit(IDC_OFFSET), Qt::Key_Escape);
-    EXPECT_FALSE(m_dlg->isVisible());
-    EXPECT_EQ(m_dlg->result(), QDialog::Rejected);
-    EXPECT_TRUE(Messages().isEmpty());
-    EXPECT_EQ(m_data.m_nTpdrNo, before.m_nTpdrNo);
-    EXPECT_EQ(m_data.m_dOffsetMetric, before.m_dOffsetMetric);
-}
-
 TEST_F(SettingsDlgTest, PortListKeepsTheCurrentPortSelectedPresentOrNot) {
     const struct {
         const char* current;
@@ -294,17 +281,8 @@ TEST_F(SettingsDlgTest, PortListKeepsTheCurrentPortSelectedPresentOrNot) {
     }
 }
 
-TEST_F(SettingsDlgTest, ChoosingAPortMarksTheLinkChanged) {
-    Open(Settings());
-    QTest::keyClick(Combo(IDC_COM_PORT), Qt::Key_End);
-    EXPECT_TRUE(m_dlg->IsLinkChanged());
-    ClickOk();
-    EXPECT_TRUE(m_data.m_bLinkChanged);
-    EXPECT_EQ(m_data.m_strComPort, "COM2");
-    EXPECT_EQ(m_data.m_strBaudRate, "4,800");
-}
-
-TEST_F(SettingsDlgTest, BaudRateSelectedByPrefixElseTheFirstItem) {
+// Only a port chosen changes the link; the baud rate shown is taken as it stands.
+TEST_F(SettingsDlgTest, BaudRateSelectedByPrefixElseTheFirstItemAndAChosenPortChangesTheLink) {
     const struct {
         const char* text;
         const char* selected;
@@ -323,9 +301,16 @@ TEST_F(SettingsDlgTest, BaudRateSelectedByPrefixElseTheFirstItem) {
         EXPECT_EQ(m_data.m_strBaudRate, c.selected) << c.text;
         EXPECT_FALSE(m_data.m_bLinkChanged) << "nothing was chosen";
     }
+
+    Open(Settings());
+    QTest::keyClick(Combo(IDC_COM_PORT), Qt::Key_End);
+    ClickOk();
+    EXPECT_TRUE(m_data.m_bLinkChanged);
+    EXPECT_EQ(m_data.m_strComPort, "COM2");
 }
 
-TEST_F(SettingsDlgTest, DigitFieldsTakeOnlyTypedDigitsThatFit) {
+// Cancel then reads none of the fields typed into.
+TEST_F(SettingsDlgTest, DigitFieldsTakeOnlyTypedDigitsThatFitAndCancelKeepsTheData) {
     Open(Settings());
     Type(IDC_PERIOD, "1a2.-");
     EXPECT_EQ(Edit(IDC_PERIOD)->text(), "12");
@@ -337,9 +322,16 @@ TEST_F(SettingsDlgTest, DigitFieldsTakeOnlyTypedDigitsThatFit) {
     EXPECT_GE(typed.size(), 2);
     EXPECT_LT(typed.size(), 7) << "the field does not scroll";
 
+    Edit(IDC_SOUND_SPEED)->setText("1499.99");
+    EXPECT_EQ(Edit(IDC_SOUND_SPEED)->text(), "1499.99");
     Type(IDC_OFFSET, "1.5");
     EXPECT_EQ(Edit(IDC_OFFSET)->text(), "1.5");
 
-    Edit(IDC_SOUND_SPEED)->setText("1499.99");
-    EXPECT_EQ(Edit(IDC_SOUND_SPEED)->text(), "1499.99");
+    QTest::keyClick(Edit(IDC_OFFSET), Qt::Key_Escape);
+    EXPECT_FALSE(m_dlg->isVisible());
+    EXPECT_EQ(m_dlg->result(), QDialog::Rejected);
+    EXPECT_EQ(m_data.m_nPeriod, 2u);
+    EXPECT_EQ(m_data.m_nTpdrNo, 10u);
+    EXPECT_EQ(m_data.m_dSoundSpeedMetric, 1500.0);
+    EXPECT_EQ(m_data.m_dOffsetMetric, 0.6);
 }

@@ -138,27 +138,24 @@ TEST(HomingPicture, InformationLinesStackDownFromTheTop) {
 }
 
 // Each step selects the previous object back and deletes its own: repaints leave nothing behind.
-TEST(HomingPicture, FontsAndPenLiveOnlyWithinTheirStep) {
-    CRecordingDC dc;
-    Draw(dc, Readout(STAT_OK, DIR_RIGHT));
-    EXPECT_EQ(dc.SelectedFont(), LOGFONT{});
-    EXPECT_EQ(dc.SelectedPen(), (LOGPEN{PS_SOLID, 0, BLACK}));
-    ASSERT_EQ(dc.m_created.size(), 3u);
-    for (const HGDIOBJ object : dc.m_created)
-        EXPECT_FALSE(dc.DeleteObject(object)); // gone already
-}
-
-// The texts keep the context's own font; the chevron falls back on the stock white pen.
-TEST(HomingPicture, FailedFontsAndPenLeaveTheCurrentOnesInUse) {
-    CRecordingDC dc;
-    dc.m_bFailCreation = true;
-    Draw(dc, Readout(STAT_OK, DIR_LEFT));
-    ASSERT_EQ(dc.m_texts.size(), 6u);
-    for (const CRecordedText& text : dc.m_texts)
-        EXPECT_EQ(text.font, LOGFONT{}) << text.text;
-    ASSERT_EQ(dc.m_lines.size(), 2u);
-    EXPECT_EQ(dc.m_lines.front().pen, (LOGPEN{PS_SOLID, 0, RGB(255, 255, 255)}));
-    EXPECT_EQ(dc.SelectedPen(), (LOGPEN{PS_SOLID, 0, BLACK}));
+// Failed fonts leave the texts in the context's own font; the chevron falls back on the stock
+// white pen.
+TEST(HomingPicture, FontsAndPenLiveOnlyWithinTheirStepAndFailuresLeaveTheCurrentOnes) {
+    for (const bool bFail : {false, true}) {
+        CRecordingDC dc;
+        dc.m_bFailCreation = bFail;
+        Draw(dc, Readout(STAT_OK, DIR_LEFT));
+        EXPECT_EQ(dc.SelectedFont(), LOGFONT{});
+        EXPECT_EQ(dc.SelectedPen(), (LOGPEN{PS_SOLID, 0, BLACK}));
+        ASSERT_EQ(dc.m_created.size(), 3u);
+        for (const HGDIOBJ object : dc.m_created)
+            EXPECT_FALSE(dc.DeleteObject(object)) << "left alive";
+        ASSERT_EQ(dc.m_texts.size(), 6u);
+        for (const CRecordedText& text : dc.m_texts)
+            EXPECT_EQ(text.font == LOGFONT{}, bFail) << text.text;
+        ASSERT_EQ(dc.m_lines.size(), 2u);
+        EXPECT_EQ(dc.m_lines.front().pen.lopnColor, bFail ? RGB(255, 255, 255) : BLACK);
+    }
 }
 
 } // namespace

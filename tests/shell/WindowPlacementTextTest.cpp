@@ -9,10 +9,8 @@ namespace {
 
 TEST(WindowPlacementText, ReadsAndWritesTheSameText) {
     const std::pair<const char*, WindowPlacement> cases[] = {
-        {"10 20 510 420 0 0", {10, 20, 510, 420, false, false}},
         {"10 20 510 420 0 1", {10, 20, 510, 420, false, true}},
         {"10 20 510 420 1 0", {10, 20, 510, 420, true, false}},
-        {"10 20 510 420 1 1", {10, 20, 510, 420, true, true}},
         {"-1280 -4 -300 700 0 0", {-1280, -4, -300, 700, false, false}},
     };
     for (const auto& [text, placement] : cases) {

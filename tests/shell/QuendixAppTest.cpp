@@ -91,19 +91,9 @@ TEST_F(QuendixAppTest, PlacementIsRestoredAndSavedAgain) {
     }
 }
 
-TEST_F(QuendixAppTest, NewDocumentCommandReloadsSettingsAndReactivates) {
-    Start();
-    CPrivateProfile(IniPath()).WriteProfileString("Settings", "TpdrNo", "7");
-    Frame().actions().front()->trigger(); // Ctrl+N
-
-    EXPECT_EQ(Frame().GetActiveDocument()->GetTpdrNo(), 7);
-    EXPECT_EQ(QAbstractEventDispatcher::instance()->registeredTimers(&Frame()).size(), 1);
-    EXPECT_TRUE(Frame().isVisible());
-}
-
 // Ctrl+O: the document reads nothing from a file. Cancel does nothing; a chosen file shows the
-// frame again, once in the state restored at start-up, then as it is.
-TEST_F(QuendixAppTest, OpenCommandOnlyActivatesTheFrameAgain) {
+// frame again, once in the state restored at start-up, then as it is. Ctrl+N reloads the settings.
+TEST_F(QuendixAppTest, OpenCommandOnlyActivatesTheFrameAgainAndNewReloads) {
     SetIni("[MainFrameState]\r\nSettings=10 20 510 420 0 1\r\n[Settings]\r\nComPort=COM99\r\n");
     Start();
     CPrivateProfile(IniPath()).WriteProfileString("Settings", "TpdrNo", "77");
@@ -119,23 +109,12 @@ TEST_F(QuendixAppTest, OpenCommandOnlyActivatesTheFrameAgain) {
         EXPECT_EQ(Frame().isMaximized(), maximised) << answer;
     }
     EXPECT_EQ(Frame().GetActiveDocument()->GetTpdrNo(), 10);
-}
 
-TEST_F(QuendixAppTest, AboutBoxShowsNameVersionAndDate) {
-    Start();
-    QStringList shown; // the title, then the labels
-    AnswerNextModal([&](QWidget* modal) {
-        shown << modal->windowTitle();
-        for (const QLabel* label : modal->findChildren<QLabel*>()) {
-            shown << label->text();
-        }
-        modal->close();
-    });
-    app->OnAppAbout();
-
-    EXPECT_EQ(shown.value(0), "About Quendix Instruments Quendix Display");
-    EXPECT_TRUE(shown.contains("Quendix Display Version 1.03"));
-    EXPECT_TRUE(shown.contains("Release Date 30/07/2002"));
+    Frame().hide();
+    Frame().actions().front()->trigger();
+    EXPECT_EQ(Frame().GetActiveDocument()->GetTpdrNo(), 77);
+    EXPECT_EQ(QAbstractEventDispatcher::instance()->registeredTimers(&Frame()).size(), 1);
+    EXPECT_TRUE(Frame().isVisible());
 }
 
 TEST_F(QuendixAppTest, LogFailureIsAWarningCaptionedQuendix) {
@@ -152,8 +131,20 @@ TEST_F(QuendixAppTest, LogFailureIsAWarningCaptionedQuendix) {
     EXPECT_EQ(shown, "Quendix: Log File not found - data not being logged");
 }
 
-TEST_F(QuendixAppTest, SaveFileDialogOffersTextFilesInData) {
+TEST_F(QuendixAppTest, AboutBoxAndSaveFileDialog) {
     Start();
+    QStringList shown; // the title, then the labels
+    AnswerNextModal([&](QWidget* modal) {
+        shown << modal->windowTitle();
+        for (const QLabel* label : modal->findChildren<QLabel*>())
+            shown << label->text();
+        modal->close();
+    });
+    app->OnAppAbout();
+    EXPECT_EQ(shown.value(0), "About Quendix Instruments Quendix Display");
+    EXPECT_TRUE(shown.contains("Quendix Display Version 1.03"));
+    EXPECT_TRUE(shown.contains("Release Date 30/07/2002"));
+
     AnswerNextModal([&](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         ASSERT_NE(dialog, nullptr);

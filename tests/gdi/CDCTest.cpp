@@ -5,29 +5,25 @@
 
 namespace {
 
-LOGFONT Font(int nHeight) {
-    LOGFONT font;
-    font.lfHeight = nHeight;
-    return font;
-}
-
 TEST(DeviceContext, SelectsFontsAndPensAsGdiDoes) {
     CRecordingDC dc;
-    const HGDIOBJ font = dc.CreateFontIndirect(Font(45));
+    LOGFONT small;
+    small.lfHeight = 45;
+    const HGDIOBJ font = dc.CreateFontIndirect(small);
     const HGDIOBJ pen = dc.CreatePen(PS_SOLID, 50, RGB(1, 2, 3));
     const HGDIOBJ defaultFont = dc.SelectObject(font);
     const HGDIOBJ defaultPen = dc.SelectObject(pen);
-    EXPECT_EQ(dc.SelectedFont(), Font(45));
+    EXPECT_EQ(dc.SelectedFont(), small);
     EXPECT_EQ(dc.SelectedPen(), (LOGPEN{PS_SOLID, 50, RGB(1, 2, 3)}));
     EXPECT_FALSE(dc.DeleteObject(pen)); // still selected
 
-    const HGDIOBJ deleted = dc.CreateFontIndirect(Font(270));
+    const HGDIOBJ deleted = dc.CreateFontIndirect(LOGFONT{});
     ASSERT_TRUE(dc.DeleteObject(deleted));
     for (const HGDIOBJ nothing : {HGDIOBJ{}, HGDIOBJ{12345}, deleted})
         EXPECT_EQ(dc.SelectObject(nothing), HGDIOBJ{});
     EXPECT_EQ(dc.SelectStockObject(WHITE_PEN + 1), HGDIOBJ{});
     EXPECT_EQ(dc.CreatePen(PS_SOLID + 1, 1, 0), HGDIOBJ{});
-    EXPECT_EQ(dc.SelectedFont(), Font(45));
+    EXPECT_EQ(dc.SelectedFont(), small);
 
     EXPECT_EQ(dc.SelectStockObject(WHITE_PEN), pen);
     EXPECT_EQ(dc.SelectedPen(), (LOGPEN{PS_SOLID, 0, RGB(255, 255, 255)}));

@@ -22,13 +22,9 @@ QImage Blank(QSize size, qreal dpr) {
     return image;
 }
 
-struct CPictureCompare {
-    int nInk = 0;       // pixels the outlines drew on
-    int nMisplaced = 0; // pixels more than half a shade apart: ink in the wrong place
-};
-
-// The range drawn from the outlines by the raster engine, and from the glyph maps.
-CPictureCompare DrawBothWays(const QFont& font, const QColor& colour, qreal dpr) {
+// The range drawn from the outlines by the raster engine, and from the glyph maps: the pixels the
+// outlines drew on, and those more than half a shade apart (ink in the wrong place).
+std::pair<int, int> InkAndMisplaced(const QFont& font, const QColor& colour, qreal dpr) {
     const QString range = "1234.6m";
     const QFontMetrics metrics(font);
     const QSize size(metrics.horizontalAdvance(range) + 40, metrics.height() + 40);
@@ -45,18 +41,19 @@ CPictureCompare DrawBothWays(const QFont& font, const QColor& colour, qreal dpr)
     CGlyphMapText::Draw(painter, baseline, range, font, colour);
     painter.end();
 
-    CPictureCompare result;
+    int ink = 0;
+    int misplaced = 0;
     for (int y = 0; y < outlines.height(); ++y)
         for (int x = 0; x < outlines.width(); ++x) {
             const QRgb want = outlines.pixel(x, y);
             const QRgb got = glyphMaps.pixel(x, y);
-            result.nInk += want != qRgb(255, 255, 255) ? 1 : 0;
+            ink += want != qRgb(255, 255, 255) ? 1 : 0;
             const int distance =
                 std::max({std::abs(qRed(want) - qRed(got)), std::abs(qGreen(want) - qGreen(got)),
                           std::abs(qBlue(want) - qBlue(got))});
-            result.nMisplaced += distance > 128 ? 1 : 0;
+            misplaced += distance > 128 ? 1 : 0;
         }
-    return result;
+    return {ink, misplaced};
 }
 
 // Glyphs sit on whole pixels, so only the odd edge pixel of a curve may differ.
@@ -68,9 +65,9 @@ TEST(GlyphMapText, DrawsWhatTheOutlinesDraw) {
     } cases[] = {
         {490, Qt::black, 1.0}, {120, Qt::red, 1.0}, {100, Qt::blue, 2.0}, {40, Qt::black, 2.0}};
     for (const auto& c : cases) {
-        const CPictureCompare result = DrawBothWays(ArialAt(c.pixelSize), c.colour, c.dpr);
-        ASSERT_GT(result.nInk, 1000) << c.pixelSize;
-        EXPECT_LT(result.nMisplaced, result.nInk / 200) << c.pixelSize << " at " << c.dpr;
+        const auto [ink, misplaced] = InkAndMisplaced(ArialAt(c.pixelSize), c.colour, c.dpr);
+        ASSERT_GT(ink, 1000) << c.pixelSize;
+        EXPECT_LT(misplaced, ink / 200) << c.pixelSize << " at " << c.dpr;
     }
 }
 

@@ -14,13 +14,6 @@ constexpr COLORREF WHITE = RGB(255, 255, 255);
 constexpr COLORREF RED = RGB(255, 0, 0);
 constexpr COLORREF BLUE = RGB(0, 0, 255);
 
-LOGFONT Arial(int nHeight) {
-    return {.lfHeight = nHeight,
-            .lfWeight = FW_NORMAL,
-            .lfPitchAndFamily = FF_SWISS,
-            .lfFaceName = "Arial"};
-}
-
 // A white client area of width x height pixels mapped as the homing view maps it: 1000 units
 // across the smaller side, y upwards, origin in the middle.
 QImage Paint(int width, int height, const std::function<void(CDC&)>& draw, qreal dpr = 1.0) {
@@ -94,7 +87,10 @@ TEST(PainterDC, TextStandsOnItsCellInItsColours) {
     TEXTMETRIC tm;
     CSize extent;
     const QImage image = Paint(800, 600, [&](CDC& dc) {
-        const CGdiSelection font(dc, dc.CreateFontIndirect(Arial(450)));
+        const CGdiSelection font(dc, dc.CreateFontIndirect({.lfHeight = 450,
+                                                            .lfWeight = FW_NORMAL,
+                                                            .lfPitchAndFamily = FF_SWISS,
+                                                            .lfFaceName = "Arial"}));
         dc.SetBkColor(BLUE);
         dc.SetTextColor(RED);
         dc.TextOut(-500, 300, "|M");

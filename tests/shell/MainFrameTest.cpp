@@ -35,9 +35,7 @@ class FakeShellApp : public IShellApp {
 public:
     void SaveWindowPlacement() override {
         calls.push_back("SaveWindowPlacement");
-        if (onSavePlacement) {
-            onSavePlacement();
-        }
+        onSavePlacement();
     }
     void OnAppAbout() override { calls.push_back("OnAppAbout"); }
     bool OnFileNew() override {
@@ -47,7 +45,7 @@ public:
     void OnFileOpen() override { calls.push_back("OnFileOpen"); }
 
     std::vector<std::string> calls;
-    std::function<void()> onSavePlacement;
+    std::function<void()> onSavePlacement = [] {};
 };
 
 // A port that resolves to no device: the link opens but does not connect.

@@ -23,10 +23,6 @@ LOGFONT Arial(int nHeight) {
             .lfFaceName = "Arial"};
 }
 
-void Draw(CRecordingDC& dc, const CHomingReadout& readout) {
-    CHomingPicture(dc, readout, WINDOW).Draw();
-}
-
 TEST(HomingPicture, FitsTheSquareIntoTheClientArea) {
     const struct {
         int width, height;
@@ -69,7 +65,7 @@ TEST(HomingPicture, ShowsRangeOrStatusCentredAtTheTop) {
         readout.m_dRange = c.dRange;
         readout.m_strUnitsAbbrev = c.units;
         CRecordingDC dc;
-        Draw(dc, readout);
+        CHomingPicture(dc, readout, WINDOW).Draw();
         const CRecordedText& text = dc.m_texts.front();
         EXPECT_EQ(text.text, c.text);
         const int width = static_cast<int>(text.text.size()) * (c.nFontHeight / 2);
@@ -95,7 +91,7 @@ TEST(HomingPicture, ChevronPointsTheWayToSteer) {
     };
     for (const auto& c : cases) {
         CRecordingDC dc;
-        Draw(dc, Readout(c.nStatus, c.nDirection));
+        CHomingPicture(dc, Readout(c.nStatus, c.nDirection), WINDOW).Draw();
         std::vector<CPoint> drawn;
         for (const CRecordedLine& line : dc.m_lines) {
             if (drawn.empty())
@@ -111,7 +107,7 @@ TEST(HomingPicture, ChevronPointsTheWayToSteer) {
 TEST(HomingPicture, InformationLinesStackDownFromTheTop) {
     for (const bool bConnected : {true, false}) {
         CRecordingDC dc;
-        Draw(dc, Readout(STAT_OK, DIR_AHEAD, bConnected));
+        CHomingPicture(dc, Readout(STAT_OK, DIR_AHEAD, bConnected), WINDOW).Draw();
         const std::vector<CRecordedText>& texts = dc.m_texts;
         ASSERT_EQ(texts.size(), 6u);
         // The recording context's metric: characters 22 wide, lines 45 + 45 / 12 = 48 apart.
@@ -144,7 +140,7 @@ TEST(HomingPicture, FontsAndPenLiveOnlyWithinTheirStepAndFailuresLeaveTheCurrent
     for (const bool bFail : {false, true}) {
         CRecordingDC dc;
         dc.m_bFailCreation = bFail;
-        Draw(dc, Readout(STAT_OK, DIR_LEFT));
+        CHomingPicture(dc, Readout(STAT_OK, DIR_LEFT), WINDOW).Draw();
         EXPECT_EQ(dc.SelectedFont(), LOGFONT{});
         EXPECT_EQ(dc.SelectedPen(), (LOGPEN{PS_SOLID, 0, BLACK}));
         ASSERT_EQ(dc.m_created.size(), 3u);

@@ -66,10 +66,6 @@ protected:
         edit->selectAll();
         QTest::keyClicks(edit, text);
     }
-    void ChooseUnits(int index) const {
-        Combo(IDC_UNITS)->setCurrentIndex(index);
-        emit Combo(IDC_UNITS)->activated(index);
-    }
     // The sound speed and offset fields with their units, a field that takes no input in brackets.
     QString Shown() const {
         const auto field = [this](int edit, int label) {
@@ -154,7 +150,8 @@ TEST_F(SettingsDlgTest, OnlyAChoiceChangesTheUnitsAndConvertsTheFieldsShown) {
     QTest::keyClick(Combo(IDC_UNITS), Qt::Key_Down); // the list's next item
     EXPECT_EQ(Messages(), refusal);
     EXPECT_EQ(Shown(), "[4921.25] (ft/s):, [4.66] Offset (ms):");
-    ChooseUnits(0);
+    Combo(IDC_UNITS)->setCurrentIndex(0); // chosen from the list
+    emit Combo(IDC_UNITS)->activated(0);
     EXPECT_EQ(Shown(), "1500 (m/s):, 7 Offset (m)");
     ClickOk();
     EXPECT_FALSE(m_dlg->isVisible());

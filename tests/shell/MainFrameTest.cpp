@@ -88,8 +88,9 @@ TEST_F(MainFrameTest, TimerFollowsTheDocumentsPeriod) {
         Reload(std::string(NO_DEVICE) + "Period=" + period + "\r\n");
         frame.RestartInterrogationTimer();
         ASSERT_EQ(Timers().size(), 1) << period;
-        if (intervalMs != 0)
+        if (intervalMs != 0) {
             EXPECT_EQ(Timers().front().interval, intervalMs) << period;
+        }
     }
 }
 

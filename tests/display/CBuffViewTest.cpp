@@ -39,14 +39,12 @@ COLORREF PixelAt(const QImage& image, int x, int y) {
 TEST(BuffView, EachPaintPreparesThenDrawsOnTheFilledBackground) {
     BarView view;
     const QImage first = view.grab().toImage();
-    EXPECT_EQ(first.size(), QSize(200, 100));
     EXPECT_EQ(PixelAt(first, 5, 5), BACKGROUND);
     EXPECT_EQ(PixelAt(first, 150, 95), BACKGROUND); // outside the square, filled all the same
     EXPECT_EQ(PixelAt(first, 50, 50), PEN);
 
     view.resize(300, 300); // the buffer and the mapping follow the client area
     const QImage second = view.grab().toImage();
-    EXPECT_EQ(second.size(), QSize(300, 300));
     EXPECT_EQ(PixelAt(second, 295, 295), BACKGROUND);
     EXPECT_EQ(PixelAt(second, 150, 150), PEN);
     // Nothing erases the window between paints: the buffer covers it all.

@@ -28,10 +28,8 @@ TEST(HomingPicture, FitsTheSquareIntoTheClientArea) {
         int width, height;
         CPoint origin;
         int pixelsPer1000;
-    } cases[] = {{800, 600, {400, 300}, 600},
-                 {400, 900, {200, 200}, 400},
-                 {500, 500, {250, 250}, 500},
-                 {801, 601, {400, 300}, 601}};
+    } cases[] = {
+        {800, 600, {400, 300}, 600}, {400, 900, {200, 200}, 400}, {801, 601, {400, 300}, 601}};
     for (const auto& c : cases) {
         CRecordingDC dc;
         CHomingPicture::PrepareDC(dc, c.width, c.height);

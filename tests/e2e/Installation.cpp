@@ -7,3 +7,7 @@ Installation::Installation(const std::string& ini) {
     std::filesystem::copy_file(QUENDIX_BINARY, ProgramPath());
     TempFolder::WriteAll(IniPath(), ini);
 }
+
+std::string UnitIni(const std::string& device) {
+    return "[Ports]\r\nCOM1=" + device + "\r\n[Settings]\r\nPeriod=1\r\n";
+}

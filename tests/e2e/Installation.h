@@ -27,3 +27,6 @@ private:
     TempFolder m_folder;
     ProgramProcess m_program{ProgramPath()};
 };
+
+// Settings that map COM1 to the unit's device and interrogate it every second.
+std::string UnitIni(const std::string& device);

@@ -16,18 +16,13 @@ namespace fs = std::filesystem;
 constexpr auto UNPLUGGED = 2000ms;
 constexpr double IDLE_CPU_SHARE = 0.1;
 
-// The same name for whichever pseudo-terminal is the unit now, as a by-id name stays.
-void PlugIn(const PtyFarEnd& unit, const fs::path& name) {
-    fs::create_symlink(unit.SlavePath(), name);
-}
-
 TEST(Drill, UnpluggedUnitCostsNoCpuAndIsFoundAgainWhenPluggedBackIn) {
     TempFolder devices;
+    // The same name for whichever pseudo-terminal is the unit now, as a by-id name stays.
     const fs::path name = devices / "ttyUnit";
     auto unit = std::make_unique<PtyFarEnd>();
-    PlugIn(*unit, name);
-    Installation installation("[Ports]\r\nCOM1=" + name.string() +
-                              "\r\n[Settings]\r\nPeriod=1\r\n");
+    fs::create_symlink(unit->SlavePath(), name);
+    Installation installation(UnitIni(name.string()));
     installation.Program().Start();
     Exchange(*unit, installation, "$100.0 ^^^^");
 
@@ -41,12 +36,10 @@ TEST(Drill, UnpluggedUnitCostsNoCpuAndIsFoundAgainWhenPluggedBackIn) {
     EXPECT_TRUE(installation.Program().IsRunning());
 
     unit = std::make_unique<PtyFarEnd>();
-    PlugIn(*unit, name);
+    fs::create_symlink(unit->SlavePath(), name);
     Exchange(*unit, installation, "$200.0 <<--");
     installation.Program().Terminate();
-    const std::string log = installation.Log();
-    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 2) << log;
-    EXPECT_TRUE(log.ends_with("TelGrm:$200.0 <<--\r\n")) << log;
+    EXPECT_EQ(TelegramsOf(installation.Log()), "$100.0 ^^^^\r\n$200.0 <<--\r\n");
 }
 
 } // namespace

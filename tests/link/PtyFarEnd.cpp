@@ -10,9 +10,11 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-int RemainingMs(Clock::time_point end) {
+// Whether the master becomes ready for the events before the end.
+bool Await(int master, short events, Clock::time_point end) {
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now());
-    return left.count() > 0 ? static_cast<int>(left.count()) : 0;
+    pollfd fd{master, events, 0};
+    return left.count() > 0 && poll(&fd, 1, static_cast<int>(left.count())) > 0;
 }
 
 } // namespace
@@ -33,12 +35,9 @@ bool PtyFarEnd::Write(std::string_view bytes, std::chrono::milliseconds deadline
     const auto end = Clock::now() + deadline;
     while (!bytes.empty()) {
         const ssize_t written = write(m_master, bytes.data(), bytes.size());
-        if (written > 0) {
+        if (written > 0)
             bytes.remove_prefix(static_cast<std::size_t>(written));
-            continue;
-        }
-        pollfd fd{m_master, POLLOUT, 0};
-        if (RemainingMs(end) == 0 || poll(&fd, 1, RemainingMs(end)) <= 0)
+        else if (!Await(m_master, POLLOUT, end))
             return false;
     }
     return true;
@@ -50,12 +49,9 @@ std::string PtyFarEnd::Read(std::size_t count, std::chrono::milliseconds deadlin
     while (received.size() < count) {
         char chunk[4096];
         const ssize_t got = read(m_master, chunk, std::min(sizeof chunk, count - received.size()));
-        if (got > 0) {
+        if (got > 0)
             received.append(chunk, static_cast<std::size_t>(got));
-            continue;
-        }
-        pollfd fd{m_master, POLLIN, 0};
-        if (RemainingMs(end) == 0 || poll(&fd, 1, RemainingMs(end)) <= 0)
+        else if (!Await(m_master, POLLIN, end))
             break;
     }
     return received;

@@ -51,7 +51,6 @@ public:
             return -1;
         return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
     }
-    double CpuSeconds() const { return ProcessFacts::CpuSeconds(static_cast<pid_t>(Pid())); }
 
 private:
     QProcess m_process;
@@ -87,38 +86,28 @@ protected:
     CSerialLink link{[this] { return &target; }, ports.Namespace()};
 };
 
-struct Conversation {
-    const char* pszCase;
-    QStringList args;
-    unsigned nTpdr;
-    std::string reply;
-};
-
-void PrintTo(const Conversation& param, std::ostream* pOut) {
-    *pOut << param.pszCase;
+TEST_F(SimTest, AnswersAsScripted) {
+    const struct {
+        QStringList args;
+        unsigned nTpdr;
+        std::string reply;
+    } cases[] = {
+        {{"--bearing", "20"}, 10, "$500.0 -->>"},
+        {{"--bearing", "-20", "--start", "123.4"}, 10, "$123.4 <<--"},
+        {{"--bearing", "2.5"}, 10, "$500.0 ^^^^"},
+        {{"--unsure", "1"}, 10, "$500.0 ??"},
+        {{"--noreply", "1"}, 10, "$-NO REPLY-"},
+        {{"--tpdr", "11,12"}, 10, "$-NO REPLY-"}, // another transponder's
+        {{"--tpdr", "11,12", "--start", "80"}, 12, "$80.0 -->>"},
+    };
+    for (const auto& [args, nTpdr, reply] : cases) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        Start(args);
+        EXPECT_EQ(Interrogate(nTpdr), reply);
+        const QString request = QString("$%1% -> ").arg(nTpdr);
+        EXPECT_TRUE(sim->ReadLineWith(request).endsWith(QString::fromStdString(reply)));
+    }
 }
-
-class SimConversationTest : public SimTest, public ::testing::WithParamInterface<Conversation> {};
-
-TEST_P(SimConversationTest, AnswersAsScripted) {
-    Start(GetParam().args);
-    EXPECT_EQ(Interrogate(GetParam().nTpdr), GetParam().reply);
-    const QString request = QString("$%1% -> ").arg(GetParam().nTpdr);
-    EXPECT_TRUE(sim->ReadLineWith(request).endsWith(QString::fromStdString(GetParam().reply)));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SimConversationTest,
-    ::testing::Values(
-        Conversation{"TargetToTheRight", {"--bearing", "20"}, 10, "$500.0 -->>"},
-        Conversation{
-            "TargetToTheLeft", {"--bearing", "-20", "--start", "123.4"}, 10, "$123.4 <<--"},
-        Conversation{"TargetAhead", {"--bearing", "2.5"}, 10, "$500.0 ^^^^"},
-        Conversation{"CueUndetermined", {"--unsure", "1"}, 10, "$500.0 ??"},
-        Conversation{"NoReply", {"--noreply", "1"}, 10, "$-NO REPLY-"},
-        Conversation{"OtherTransponder", {"--tpdr", "11,12"}, 10, "$-NO REPLY-"},
-        Conversation{"ListedTransponder", {"--tpdr", "11,12", "--start", "80"}, 12, "$80.0 -->>"}),
-    [](const auto& info) { return std::string(info.param.pszCase); });
 
 TEST_F(SimTest, SilenceSendsNothing) {
     Start({"--silence", "1"});
@@ -172,9 +161,10 @@ TEST_F(SimTest, WaitsQuietlyWhileNoOneHasThePortOpen) {
     Start({});
     ASSERT_EQ(Interrogate(10), "$500.0 -->>");
     link.Close();
-    const double cpuBefore = sim->CpuSeconds();
+    const auto pid = static_cast<pid_t>(sim->Pid());
+    const double cpuBefore = ProcessFacts::CpuSeconds(pid);
     QTest::qWait(500);
-    EXPECT_LT(sim->CpuSeconds() - cpuBefore, 0.1);
+    EXPECT_LT(ProcessFacts::CpuSeconds(pid) - cpuBefore, 0.1);
     ASSERT_TRUE(link.Open(101));
     EXPECT_EQ(Interrogate(10), "$500.0 -->>");
 }

@@ -16,34 +16,26 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-// Drains the read queue at every notice, as the frame's handler does, keeping every text.
-class DrainingTarget : public IWindowTarget {
-public:
-    DrainingTarget(QMgr& qmgr, std::uint32_t nQueue) : m_qmgr(qmgr), m_nQueue(nQueue) {}
-
-    void OnWindowMessage(std::uint32_t message) override {
-        messages.push_back(message);
-        while (Buffer* pBuffer = m_qmgr.GetBuf(m_nQueue)) {
-            texts.emplace_back(pBuffer->m_szText, pBuffer->m_nLength);
-            m_qmgr.PutBuf(0, pBuffer);
-        }
-    }
-
-    std::vector<std::uint32_t> messages;
-    Texts texts;
-
-private:
-    QMgr& m_qmgr;
-    const std::uint32_t m_nQueue;
-};
-
-class PortWorkerTest : public ::testing::Test {
+// The test is the window that gets the worker's notices.
+class PortWorkerTest : public ::testing::Test, public IWindowTarget {
 protected:
     void SetUp() override {
         device.open(QIODevice::ReadWrite);
         worker.Attach(&device);
         worker.AdviseRead(nReadQueue, &notice);
         worker.AdviseWrite({nWriteQueue, REPLY_SIGNAL_EVENT, &event, nullptr, 0});
+    }
+
+    void OnWindowMessage(std::uint32_t message) override { messages.push_back(message); }
+
+    // Takes every telegram off the read queue, as the frame's handler does.
+    Texts Drain() {
+        Texts texts;
+        while (Buffer* pBuffer = qmgr.GetBuf(nReadQueue)) {
+            texts.emplace_back(pBuffer->m_szText, pBuffer->m_nLength);
+            qmgr.PutBuf(0, pBuffer);
+        }
+        return texts;
     }
 
     // The bytes arrive in one batch, as one readyRead.
@@ -57,8 +49,8 @@ protected:
     QMgr qmgr;
     const std::uint32_t nReadQueue = qmgr.QGet();
     const std::uint32_t nWriteQueue = qmgr.QGet();
-    DrainingTarget target{qmgr, nReadQueue};
-    CReplyNotice notice{target, 101, qmgr, nReadQueue};
+    CReplyNotice notice{*this, 101, qmgr, nReadQueue};
+    std::vector<std::uint32_t> messages;
     CWriteEvent event;
     CPortWorker worker{qmgr};
     // The worker's from SetUp on.
@@ -75,14 +67,14 @@ TEST_F(PortWorkerTest, OneNoticePerBatchAndNoneForABatchAlreadyDrained) {
     EXPECT_EQ(pFirst->m_nKind, BUFFER_KIND_READ);
     qmgr.PutBuf(0, pFirst);
     QCoreApplication::processEvents();
-    EXPECT_EQ(target.messages, std::vector<std::uint32_t>{101});
-    EXPECT_EQ(target.texts, (Texts{"$2.0 <<--", "$3.0 -->>"}));
+    EXPECT_EQ(messages, std::vector<std::uint32_t>{101});
+    EXPECT_EQ(Drain(), (Texts{"$2.0 <<--", "$3.0 -->>"}));
 
     // A notice posted for telegrams that someone else drained first stays silent.
     Arrive("$4.0 ^^^^\n");
-    target.OnWindowMessage(0);
+    Drain();
     QCoreApplication::processEvents();
-    EXPECT_EQ(target.messages, (std::vector<std::uint32_t>{101, 0}));
+    EXPECT_EQ(messages, std::vector<std::uint32_t>{101});
     EXPECT_EQ(qmgr.Count(0), QMGR_BUFFER_COUNT);
 }
 
@@ -94,10 +86,10 @@ TEST_F(PortWorkerTest, AFloodKeepsTheNewestTelegramsInTheFixedPool) {
     Arrive(flood);
     EXPECT_EQ(qmgr.Count(nReadQueue), 32u);
     EXPECT_EQ(qmgr.Count(0), QMGR_BUFFER_COUNT - 32);
-    QCoreApplication::processEvents();
-    ASSERT_EQ(target.texts.size(), 32u);
-    EXPECT_EQ(target.texts.front(), "$969.0 ^^^^");
-    EXPECT_EQ(target.texts.back(), "$1000.0 ^^^^");
+    const Texts texts = Drain();
+    ASSERT_EQ(texts.size(), 32u);
+    EXPECT_EQ(texts.front(), "$969.0 ^^^^");
+    EXPECT_EQ(texts.back(), "$1000.0 ^^^^");
 }
 
 TEST_F(PortWorkerTest, CuedBuffersGoOutInOrderAndComeBack) {

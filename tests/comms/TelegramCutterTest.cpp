@@ -8,7 +8,9 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-Texts CutAll(CTelegramCutter& cutter, const Texts& chunks) {
+Texts CutAll(const Texts& chunks, char terminator = '\n') {
+    CTelegramCutter cutter;
+    cutter.SetTerminator(terminator);
     Texts telegrams;
     for (std::string_view bytes : chunks) {
         while (!bytes.empty()) {
@@ -21,7 +23,7 @@ Texts CutAll(CTelegramCutter& cutter, const Texts& chunks) {
     return telegrams;
 }
 
-TEST(TelegramCutter, CutsAtTheLineFeed) {
+TEST(TelegramCutter, CutsAtTheTerminator) {
     const std::string longest(BUFFER_TEXT_MAX, 'x');
     const std::string tooLong(BUFFER_TEXT_MAX + 1, 'x');
     const struct {
@@ -45,16 +47,9 @@ TEST(TelegramCutter, CutsAtTheLineFeed) {
         {"too long past an inner CR", {longest + "\rx\n"}, {}},
         {"no terminator, no telegram", {"$1.0 ^^^^"}, {}},
     };
-    for (const auto& [pszCase, chunks, telegrams] : cases) {
-        CTelegramCutter cutter;
-        EXPECT_EQ(CutAll(cutter, chunks), telegrams) << pszCase;
-    }
-}
-
-TEST(TelegramCutter, TerminatorIsAProperty) {
-    CTelegramCutter cutter;
-    cutter.SetTerminator('#');
-    EXPECT_EQ(CutAll(cutter, {"$1\n2#$3#"}), (Texts{"$1\n2", "$3"}));
+    for (const auto& [pszCase, chunks, telegrams] : cases)
+        EXPECT_EQ(CutAll(chunks), telegrams) << pszCase;
+    EXPECT_EQ(CutAll({"$1\n2#$3#"}, '#'), (Texts{"$1\n2", "$3"})) << "another terminator";
 }
 
 } // namespace

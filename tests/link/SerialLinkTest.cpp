@@ -10,7 +10,6 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <fcntl.h>
-#include <functional>
 #include <gtest/gtest.h>
 #include <termios.h>
 #include <unistd.h>
@@ -85,33 +84,18 @@ void PrintTo(const HandlerCase& param, std::ostream* pOut) {
 class HandlerActsOnTheLink : public SerialLinkTest,
                              public ::testing::WithParamInterface<HandlerCase> {};
 
-class ActingTarget : public IWindowTarget {
-public:
-    void OnWindowMessage(std::uint32_t) override {
-        texts.push_back(pLink->Receive());
-        act(*pLink);
-    }
-
-    CSerialLink* pLink = nullptr;
-    std::function<void(CSerialLink&)> act;
-    std::vector<std::string> texts;
-};
-
 TEST_P(HandlerActsOnTheLink, WithoutTouchingWhatItFreed) {
-    ActingTarget acting;
-    CSerialLink acted{[&] { return &acting; }, ports.Namespace()};
-    acting.pLink = &acted;
-    acting.act = GetParam().act;
-    acted.SetPortName("\\\\.\\COM1");
-    ASSERT_TRUE(acted.Open(REPLY_MESSAGE));
+    target.pDrainedLink = &link;
+    target.act = GetParam().act;
+    ASSERT_TRUE(link.Open(REPLY_MESSAGE));
     ASSERT_TRUE(far.Write("$1.0 ^^^^\r\n"));
-    ASSERT_TRUE(WaitUntil([&] { return acting.texts.size() == 1u; }));
+    ASSERT_TRUE(WaitUntil([&] { return target.texts.size() == 1u; }));
     ASSERT_TRUE(far.Write("$2.0 ^^^^\r\n"));
     const bool bSecond =
-        WaitUntil([&] { return acting.texts.size() == 2u; },
+        WaitUntil([&] { return target.texts.size() == 2u; },
                   std::chrono::milliseconds(GetParam().bSecondArrives ? 5000 : 300));
     EXPECT_EQ(bSecond, GetParam().bSecondArrives);
-    EXPECT_EQ(acted.IsConnected(), GetParam().bSecondArrives);
+    EXPECT_EQ(link.IsConnected(), GetParam().bSecondArrives);
 }
 
 INSTANTIATE_TEST_SUITE_P(

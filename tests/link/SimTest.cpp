@@ -1,7 +1,6 @@
 // The real quendix-sim on a pseudo-terminal, talked to through the real serial link.
 
 #include "CSerialLink.h"
-#include "Instrumentation.h"
 #include "PortMap.h"
 #include "ProcessFacts.h"
 #include "RecordingTarget.h"
@@ -9,7 +8,6 @@
 
 #include <QProcess>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace {
 
@@ -21,11 +19,8 @@ public:
         m_process.start(QStringLiteral(QUENDIX_SIM_BINARY), args);
         m_strSlave = ReadLine().toStdString();
     }
-    ~SimProcess() {
-        if (m_process.state() != QProcess::NotRunning && Stop() < 0)
-            m_process.kill();
-        m_process.waitForFinished(5000);
-    }
+    // One that does not end in time is killed with the QProcess.
+    ~SimProcess() { Stop(); }
 
     const std::string& SlavePath() const { return m_strSlave; }
     qint64 Pid() const { return m_process.processId(); }
@@ -149,12 +144,6 @@ TEST_F(SimTest, ReplaysTheTelegramsOfALog) {
     EXPECT_EQ(Interrogate(10), "$1.0 ^^^^");
     EXPECT_EQ(Interrogate(7), "$-NO REPLY-");
     EXPECT_EQ(Interrogate(10), "$1.0 ^^^^");
-}
-
-TEST_F(SimTest, FloodsUnasked) {
-    Start({"--flood", "500"});
-    EXPECT_TRUE(WaitUntil([&] { return target.texts.size() >= 20; }));
-    EXPECT_EQ(target.texts.back(), "$500.0 -->>");
 }
 
 TEST_F(SimTest, WaitsQuietlyWhileNoOneHasThePortOpen) {

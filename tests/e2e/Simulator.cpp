@@ -11,10 +11,8 @@ constexpr int WAIT_MS = 10000;
 
 Simulator::Simulator(const QStringList& options) {
     m_process.start(QUENDIX_SIM, QStringList{"--link", QString::fromStdString(m_link)} + options);
-}
-
-bool Simulator::WaitUntilThere() {
-    return QTest::qWaitFor([&] { return std::filesystem::exists(m_link); }, WAIT_MS);
+    if (!QTest::qWaitFor([&] { return std::filesystem::exists(m_link); }, WAIT_MS))
+        m_link.clear();
 }
 
 std::optional<std::string> Simulator::Stop() {

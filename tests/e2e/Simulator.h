@@ -1,6 +1,6 @@
 #pragma once
 // The real quendix-sim as the unit, on a pseudo-terminal reached through a stable name, as a
-// by-id device name is. Stopped at the end.
+// by-id device name is. Started and awaited until the name is there, stopped at the end.
 
 #include "TempFolder.h"
 
@@ -14,9 +14,8 @@ public:
     explicit Simulator(const QStringList& options = {});
     ~Simulator() { Stop(); }
 
+    // The stable name; empty when the simulator did not start in time.
     const std::string& Link() const { return m_link; }
-    // Whether the stable name appeared in time.
-    bool WaitUntilThere();
     // SIGTERM; what it printed, or nothing when it did not end in time.
     std::optional<std::string> Stop();
 

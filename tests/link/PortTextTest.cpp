@@ -1,5 +1,6 @@
 #include "PortText.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 
 namespace {
@@ -22,7 +23,8 @@ TEST(ParseBaudRate, GivesTheRate) {
         Rate{"", 0}, Rate{"baud", 0}, Rate{",800", 0}, Rate{"-", 0},
         // Long or huge texts stay bounded instead of overflowing.
         Rate{"4," + std::string(5000, '9'), 0}, Rate{"99999999999,800", 0}, Rate{"2147484,000", 0},
-        Rate{"2147483,647", 2147483647}, Rate{"4," + std::string(40, '0') + "800", 4800}};
+        Rate{"2147483,647", 2147483647}, Rate{"-2147484,352", INT_MIN},
+        Rate{"4," + std::string(40, '0') + "800", 4800}};
     for (const auto& [text, nRate] : cases)
         EXPECT_EQ(ParseBaudRate(text), nRate) << '"' << text.substr(0, 20) << '"';
 }

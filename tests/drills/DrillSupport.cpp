@@ -1,8 +1,8 @@
 #include "DrillSupport.h"
 
 #include "ProcessFacts.h"
-#include "WaitUntil.h"
 
+#include <QTest>
 #include <algorithm>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -13,12 +13,12 @@ using namespace std::chrono_literals;
 bool WaitUntilItCatchesSigterm(const ProgramProcess& program) {
     const auto pid = static_cast<pid_t>(program.Pid());
     // The launcher of private mounts runs first under the same process id.
-    return WaitUntil(
+    return QTest::qWaitFor(
         [&] {
             return ProcessFacts::Command(pid) == "quendix" &&
                    ProcessFacts::CatchesSignal(pid, SIGTERM);
         },
-        10s);
+        10000);
 }
 
 double CpuShareOver(const ProgramProcess& program, std::chrono::milliseconds interval) {
@@ -39,7 +39,7 @@ void Exchange(PtyFarEnd& unit, const Installation& installation, const std::stri
     ASSERT_EQ(unit.Read(5, 10s), "$10%\n");
     const std::size_t logged = installation.Log().size();
     ASSERT_TRUE(unit.Write(telegram + "\r\n"));
-    ASSERT_TRUE(WaitUntil([&] { return installation.Log().size() > logged; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return installation.Log().size() > logged; }));
 }
 
 std::string TelegramsOf(const std::string& log) {

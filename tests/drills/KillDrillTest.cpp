@@ -3,16 +3,14 @@
 // it was, and the next start appends after the old lines.
 #include "Installation.h"
 #include "Simulator.h"
-#include "WaitUntil.h"
 
+#include <QTest>
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <regex>
 #include <sstream>
 
 namespace {
-
-using namespace std::chrono_literals;
 
 constexpr int KILLS = 3;
 constexpr std::size_t LINES_PER_RUN = 150;
@@ -49,8 +47,8 @@ TEST(Drill, KilledDuringAFloodLeavesOnlyWholeLogLinesAndAnUntouchedIniFile) {
     for (int kill = 0; kill < KILLS; ++kill) {
         const std::size_t linesBefore = WholeLineCount(installation);
         installation.Program().Start();
-        ASSERT_TRUE(WaitUntil(
-            [&] { return WholeLineCount(installation) >= linesBefore + LINES_PER_RUN; }, 20s));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return WholeLineCount(installation) >= linesBefore + LINES_PER_RUN; }, 20000));
         const std::string beforeKill = WholeLinesOf(installation.Log());
         installation.Program().Kill();
         EXPECT_TRUE(installation.Log().starts_with(beforeKill));

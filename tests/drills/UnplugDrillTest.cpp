@@ -3,8 +3,8 @@
 // lets go of the port and spends no CPU on it; then it finds the new one at its next ticks,
 // interrogates it and logs its replies.
 #include "DrillSupport.h"
-#include "WaitUntil.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -31,7 +31,7 @@ TEST(Drill, UnpluggedUnitCostsNoCpuAndIsFoundAgainWhenPluggedBackIn) {
     const fs::path unplugged = unit->SlavePath();
     fs::remove(name);
     unit.reset();
-    EXPECT_TRUE(WaitUntil([&] { return !HoldsOpen(installation.Program(), unplugged); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !HoldsOpen(installation.Program(), unplugged); }));
     EXPECT_LT(CpuShareOver(installation.Program(), UNPLUGGED), IDLE_CPU_SHARE);
     EXPECT_TRUE(installation.Program().IsRunning());
 

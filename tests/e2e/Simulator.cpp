@@ -15,9 +15,24 @@ Simulator::Simulator(const QStringList& options) {
         m_link.clear();
 }
 
+QString Simulator::ReadLineWith(const QString& text) {
+    const QDeadlineTimer deadline(WAIT_MS);
+    while (!deadline.hasExpired()) {
+        if (!m_process.canReadLine()) {
+            m_process.waitForReadyRead(static_cast<int>(deadline.remainingTime()));
+            continue;
+        }
+        const QString line = QString::fromUtf8(m_process.readLine());
+        if (line.contains(text))
+            return line.trimmed();
+    }
+    return {};
+}
+
 std::optional<std::string> Simulator::Stop() {
     m_process.terminate();
-    if (!m_process.waitForFinished(WAIT_MS))
+    if (!m_process.waitForFinished(WAIT_MS) || m_process.exitStatus() != QProcess::NormalExit ||
+        m_process.exitCode() != 0)
         return std::nullopt;
     return m_process.readAllStandardOutput().toStdString();
 }

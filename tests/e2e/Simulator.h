@@ -16,7 +16,10 @@ public:
 
     // The stable name; empty when the simulator did not start in time.
     const std::string& Link() const { return m_link; }
-    // SIGTERM; what it printed, or nothing when it did not end in time.
+    qint64 Pid() const { return m_process.processId(); }
+    // The next line of its output that holds the text; empty when none comes in time.
+    QString ReadLineWith(const QString& text);
+    // SIGTERM; what it printed since, or nothing when it did not end cleanly in time.
     std::optional<std::string> Stop();
 
 private:

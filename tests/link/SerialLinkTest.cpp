@@ -5,9 +5,9 @@
 #include "PtyFarEnd.h"
 #include "QMgr.h"
 #include "RecordingTarget.h"
-#include "WaitUntil.h"
 
 #include <QEventLoop>
+#include <QTest>
 #include <QTimer>
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -56,15 +56,15 @@ TEST_F(SerialLinkTest, OpensTheDevice8N1AtTheRateAndWritesExactBytes) {
     EXPECT_EQ(cfgetospeed(&settings), B4800);
     EXPECT_EQ(settings.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
     EXPECT_EQ(settings.c_cflag & (PARENB | CSTOPB), 0u);
-    EXPECT_TRUE(WaitUntil([&] { return link.GetQMgr()->Count(0) == QMGR_BUFFER_COUNT; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return link.GetQMgr()->Count(0) == QMGR_BUFFER_COUNT; }));
 }
 
 TEST_F(SerialLinkTest, TelegramReachesTheWindowWithoutItsLineEnd) {
     target.pDrainedLink = &link;
     ASSERT_TRUE(link.Open(REPLY_MESSAGE));
     ASSERT_TRUE(far.Write("$1.0 ^^^^\r\n$2.0 <<--\r\n$3.0 -->>\r\n"));
-    ASSERT_TRUE(
-        WaitUntil([&] { return !target.texts.empty() && target.texts.back() == "$3.0 -->>"; }));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return !target.texts.empty() && target.texts.back() == "$3.0 -->>"; }));
     EXPECT_EQ(target.messages.front(), REPLY_MESSAGE);
     EXPECT_EQ(link.Receive(), "");
 }
@@ -89,11 +89,10 @@ TEST_P(HandlerActsOnTheLink, WithoutTouchingWhatItFreed) {
     target.act = GetParam().act;
     ASSERT_TRUE(link.Open(REPLY_MESSAGE));
     ASSERT_TRUE(far.Write("$1.0 ^^^^\r\n"));
-    ASSERT_TRUE(WaitUntil([&] { return target.texts.size() == 1u; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return target.texts.size() == 1u; }));
     ASSERT_TRUE(far.Write("$2.0 ^^^^\r\n"));
-    const bool bSecond =
-        WaitUntil([&] { return target.texts.size() == 2u; },
-                  std::chrono::milliseconds(GetParam().bSecondArrives ? 5000 : 300));
+    const bool bSecond = QTest::qWaitFor([&] { return target.texts.size() == 2u; },
+                                         GetParam().bSecondArrives ? 5000 : 300);
     EXPECT_EQ(bSecond, GetParam().bSecondArrives);
     EXPECT_EQ(link.IsConnected(), GetParam().bSecondArrives);
 }
@@ -127,13 +126,13 @@ TEST_F(SerialLinkTest, WithoutMainWindowWritesStillGoOut) {
 TEST_F(SerialLinkTest, FarEndHangingUpDropsTheFlagWithoutSpinning) {
     ASSERT_TRUE(link.Open(REPLY_MESSAGE));
     far.HangUp();
-    ASSERT_TRUE(WaitUntil([&] { return !link.IsConnected(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !link.IsConnected(); }));
     const double cpuBefore = ProcessFacts::CpuSeconds(getpid());
     QTest::qWait(500);
     // A port left open after the error burns a whole core; closed, the process idles.
     EXPECT_LT(ProcessFacts::CpuSeconds(getpid()) - cpuBefore, 0.2);
     link.Send("$10%");
-    EXPECT_TRUE(WaitUntil([&] { return link.GetQMgr()->Count(0) == QMGR_BUFFER_COUNT; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return link.GetQMgr()->Count(0) == QMGR_BUFFER_COUNT; }));
 }
 
 TEST_F(SerialLinkTest, OpensOnlyAFittingNameAtARateAndKeepsQueuesThatSendStillUses) {
@@ -160,7 +159,7 @@ TEST_F(SerialLinkTest, OpensOnlyAFittingNameAtARateAndKeepsQueuesThatSendStillUs
         EXPECT_EQ(link.IsConnected(), bOpens);
         ASSERT_NE(link.GetQMgr(), nullptr);
         link.Send("$10%");
-        EXPECT_TRUE(WaitUntil([&] { return link.GetQMgr()->Count(0) == QMGR_BUFFER_COUNT; }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return link.GetQMgr()->Count(0) == QMGR_BUFFER_COUNT; }));
     }
 }
 

@@ -4,62 +4,22 @@
 #include "PortMap.h"
 #include "ProcessFacts.h"
 #include "RecordingTarget.h"
-#include "WaitUntil.h"
+#include "Simulator.h"
 
 #include <QProcess>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
-
-using namespace std::chrono_literals;
-
-class SimProcess {
-public:
-    explicit SimProcess(const QStringList& args) {
-        m_process.start(QStringLiteral(QUENDIX_SIM_BINARY), args);
-        m_strSlave = ReadLine().toStdString();
-    }
-    // One that does not end in time is killed with the QProcess.
-    ~SimProcess() { Stop(); }
-
-    const std::string& SlavePath() const { return m_strSlave; }
-    qint64 Pid() const { return m_process.processId(); }
-
-    // The next line of output, "" when none comes in time.
-    QString ReadLine() {
-        QDeadlineTimer deadline(5s);
-        while (!m_process.canReadLine() && !deadline.hasExpired())
-            m_process.waitForReadyRead(static_cast<int>(deadline.remainingTime()));
-        return QString::fromUtf8(m_process.readLine()).trimmed();
-    }
-    // The next line that holds text, skipping others.
-    QString ReadLineWith(const QString& text) {
-        for (QString line = ReadLine(); !line.isEmpty(); line = ReadLine())
-            if (line.contains(text))
-                return line;
-        return {};
-    }
-    // SIGTERM; the exit code, or -1 when the process did not end in time.
-    int Stop() {
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000))
-            return -1;
-        return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
-    }
-
-private:
-    QProcess m_process;
-    std::string m_strSlave;
-};
 
 class SimTest : public ::testing::Test {
 protected:
     // A still target and no delay, unless the arguments say otherwise.
     void Start(const QStringList& args) {
-        sim = std::make_unique<SimProcess>(
+        sim = std::make_unique<Simulator>(
             QStringList{"--delay", "0", "--speed", "0", "--drift", "0"} + args);
-        ASSERT_FALSE(sim->SlavePath().empty());
-        ports.Map("COM1", sim->SlavePath());
+        ASSERT_FALSE(sim->Link().empty());
+        ports.Map("COM1", sim->Link());
         link.SetPortName("\\\\.\\COM1");
         ASSERT_TRUE(link.Open(101));
         target.pDrainedLink = &link;
@@ -70,13 +30,13 @@ protected:
         const std::size_t before = target.texts.size();
         link.Send("$" + std::to_string(nTpdr) + "%");
         link.Send("\n");
-        if (!WaitUntil([&] { return target.texts.size() > before; }))
+        if (!QTest::qWaitFor([&] { return target.texts.size() > before; }))
             return "";
         return target.texts.back();
     }
 
     PortMap ports;
-    std::unique_ptr<SimProcess> sim;
+    std::unique_ptr<Simulator> sim;
     RecordingTarget target;
     CSerialLink link{[this] { return &target; }, ports.Namespace()};
 };
@@ -159,13 +119,10 @@ TEST_F(SimTest, WaitsQuietlyWhileNoOneHasThePortOpen) {
 }
 
 TEST(SimCommand, EndsCleanlyOnSigtermAndRemovesItsLink) {
-    TempFolder folder;
-    const auto linkPath = folder / "ttyQUENDIX";
-    SimProcess sim({"--link", QString::fromStdString(linkPath.string())});
-    ASSERT_FALSE(sim.SlavePath().empty());
-    EXPECT_EQ(std::filesystem::read_symlink(linkPath).string(), sim.SlavePath());
-    EXPECT_EQ(sim.Stop(), 0);
-    EXPECT_FALSE(std::filesystem::is_symlink(linkPath));
+    Simulator sim;
+    ASSERT_TRUE(std::filesystem::is_symlink(sim.Link()));
+    EXPECT_TRUE(sim.Stop());
+    EXPECT_FALSE(std::filesystem::is_symlink(sim.Link()));
 }
 
 TEST(SimCommand, HelpAndBadOptions) {

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <csignal>
 #include <gtest/gtest.h>
-#include <regex>
 
 using namespace std::chrono_literals;
 
@@ -40,8 +39,4 @@ void Exchange(PtyFarEnd& unit, const Installation& installation, const std::stri
     const std::size_t logged = installation.Log().size();
     ASSERT_TRUE(unit.Write(telegram + "\r\n"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return installation.Log().size() > logged; }));
-}
-
-std::string TelegramsOf(const std::string& log) {
-    return std::regex_replace(log, std::regex("[^\n]*TelGrm:"), "");
 }

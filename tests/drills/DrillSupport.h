@@ -21,6 +21,3 @@ bool HoldsOpen(const ProgramProcess& program, const std::filesystem::path& file)
 
 // One interrogation from the installation's program, answered with the telegram, which it logs.
 void Exchange(PtyFarEnd& unit, const Installation& installation, const std::string& telegram);
-
-// The log with each line cut down to its telegram.
-std::string TelegramsOf(const std::string& log);

@@ -80,7 +80,7 @@ TEST(Drill, SecondCopyGetsNoLogWhileTheFirstLogsOn) {
 
     Exchange(unit, installation, "$300.0 -->>");
     installation.Program().Terminate();
-    EXPECT_EQ(TelegramsOf(installation.Log()), "$100.0 ^^^^\r\n$200.0 <<--\r\n$300.0 -->>\r\n");
+    EXPECT_EQ(installation.Telegrams(), "$100.0 ^^^^\r\n$200.0 <<--\r\n$300.0 -->>\r\n");
 }
 
 } // namespace

@@ -39,7 +39,7 @@ TEST(Drill, UnpluggedUnitCostsNoCpuAndIsFoundAgainWhenPluggedBackIn) {
     fs::create_symlink(unit->SlavePath(), name);
     Exchange(*unit, installation, "$200.0 <<--");
     installation.Program().Terminate();
-    EXPECT_EQ(TelegramsOf(installation.Log()), "$100.0 ^^^^\r\n$200.0 <<--\r\n");
+    EXPECT_EQ(installation.Telegrams(), "$100.0 ^^^^\r\n$200.0 <<--\r\n");
 }
 
 } // namespace

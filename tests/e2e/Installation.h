@@ -18,6 +18,8 @@ public:
     std::filesystem::path DataFolder() const { return m_folder / "bin" / "DATA"; }
     std::filesystem::path LogPath() const { return DataFolder() / "QuendixLog.txt"; }
     std::string Log() const { return TempFolder::ReadAll(LogPath()); }
+    // The log with each line cut down to its telegram.
+    std::string Telegrams() const;
 
     // The installation's own copy of the program.
     ProgramProcess& Program() { return m_program; }

@@ -39,10 +39,8 @@ TEST(PortNamespace, OnlyACharacterDeviceThatIsThereCounts) {
     ports.Map("COM3", ports.Folder().Path().string());
     const PortNamespace names = ports.Namespace();
     EXPECT_TRUE(names.DeviceExists("COM1"));
-    EXPECT_FALSE(names.DeviceExists("COM2"));
-    EXPECT_FALSE(names.DeviceExists("COM3"));
-    EXPECT_FALSE(names.DeviceExists("COM4"));
-    EXPECT_FALSE(names.DeviceExists("COM99"));
+    for (const char* absent : {"COM2", "COM3", "COM4", "COM99"})
+        EXPECT_FALSE(names.DeviceExists(absent)) << absent;
     far.HangUp();
     EXPECT_FALSE(names.DeviceExists("COM1"));
 }

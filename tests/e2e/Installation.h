@@ -23,7 +23,6 @@ public:
 
     // The installation's own copy of the program.
     ProgramProcess& Program() { return m_program; }
-    const ProgramProcess& Program() const { return m_program; }
 
 private:
     TempFolder m_folder;

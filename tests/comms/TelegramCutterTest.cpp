@@ -6,14 +6,12 @@
 
 namespace {
 
-struct CutCase {
-    const char* pszCase;
-    std::vector<std::string> chunks;
-    std::vector<std::string> telegrams;
-};
+using Texts = std::vector<std::string>;
 
-std::vector<std::string> CutAll(CTelegramCutter& cutter, const std::vector<std::string>& chunks) {
-    std::vector<std::string> telegrams;
+Texts CutAll(const Texts& chunks, char terminator = '\n') {
+    CTelegramCutter cutter;
+    cutter.SetTerminator(terminator);
+    Texts telegrams;
     for (std::string_view bytes : chunks) {
         while (!bytes.empty()) {
             std::string_view telegram;
@@ -25,42 +23,33 @@ std::vector<std::string> CutAll(CTelegramCutter& cutter, const std::vector<std::
     return telegrams;
 }
 
-void PrintTo(const CutCase& param, std::ostream* pOut) {
-    *pOut << param.pszCase;
-}
-
-class TelegramCutterTest : public ::testing::TestWithParam<CutCase> {};
-
-TEST_P(TelegramCutterTest, CutsAtTheTerminator) {
-    CTelegramCutter cutter;
-    EXPECT_EQ(CutAll(cutter, GetParam().chunks), GetParam().telegrams);
-}
-
-const std::string LONGEST(BUFFER_TEXT_MAX, 'x');
-const std::string TOO_LONG(BUFFER_TEXT_MAX + 1, 'x');
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TelegramCutterTest,
-    ::testing::Values(
-        CutCase{"CrLfStripped", {"$123.4 ^^^^\r\n"}, {"$123.4 ^^^^"}},
-        CutCase{"LfOnly", {"$57 -->>\n"}, {"$57 -->>"}},
-        CutCase{"OnlyOneCrStripped", {"$1\r\r\n"}, {"$1\r"}},
-        CutCase{"InnerCrKept", {"$1\r2\n"}, {"$1\r2"}},
-        CutCase{"SplitAcrossChunks", {"$12", "3.4 ^^", "^^\r", "\n$5"}, {"$123.4 ^^^^"}},
-        CutCase{"SeveralInOneChunk", {"$1\r\n$2\r\n$3\r\n"}, {"$1", "$2", "$3"}},
-        CutCase{"EmptyLinesSkipped", {"\r\n\n$1\n\r\n"}, {"$1"}},
-        CutCase{"NulEndsTheText", {std::string("$12\0junk\r\n$3\n", 14)}, {"$12", "$3"}},
-        CutCase{"LeadingNulLeavesNothing", {std::string("\0$1\n", 4)}, {}},
-        CutCase{"LongestLineFits", {LONGEST + "\r\n"}, {LONGEST}},
-        CutCase{"TooLongDiscardedWhole", {TOO_LONG, "tail\n$2\n"}, {"$2"}},
-        CutCase{"TooLongWithCrDiscarded", {TOO_LONG + "\r\n"}, {}},
-        CutCase{"NoTerminatorNoTelegram", {"$1.0 ^^^^"}, {}}),
-    [](const auto& info) { return std::string(info.param.pszCase); });
-
-TEST(TelegramCutter, TerminatorIsAProperty) {
-    CTelegramCutter cutter;
-    cutter.SetTerminator('#');
-    EXPECT_EQ(CutAll(cutter, {"$1\n2#$3#"}), (std::vector<std::string>{"$1\n2", "$3"}));
+TEST(TelegramCutter, CutsAtTheTerminator) {
+    const std::string longest(BUFFER_TEXT_MAX, 'x');
+    const std::string tooLong(BUFFER_TEXT_MAX + 1, 'x');
+    const struct {
+        const char* pszCase;
+        Texts chunks;
+        Texts telegrams;
+    } cases[] = {
+        {"CR LF stripped", {"$123.4 ^^^^\r\n"}, {"$123.4 ^^^^"}},
+        {"LF only", {"$57 -->>\n"}, {"$57 -->>"}},
+        {"only one CR stripped", {"$1\r\r\n"}, {"$1\r"}},
+        {"inner CR kept", {"$1\r2\n"}, {"$1\r2"}},
+        {"split across chunks", {"$12", "3.4 ^^", "^^\r", "\n$5"}, {"$123.4 ^^^^"}},
+        {"several in one chunk", {"$1\r\n$2\r\n$3\r\n"}, {"$1", "$2", "$3"}},
+        {"empty lines skipped", {"\r\n\n$1\n\r\n"}, {"$1"}},
+        {"NUL ends the text", {std::string("$12\0junk\r\n$3\n", 14)}, {"$12", "$3"}},
+        {"NUL in an earlier chunk", {std::string("$12\0ju", 6), "nk\n"}, {"$12"}},
+        {"leading NUL leaves nothing", {std::string("\0$1\n", 4)}, {}},
+        {"longest line fits", {longest + "\r\n"}, {longest}},
+        {"too long discarded whole", {tooLong, "tail\n$2\n"}, {"$2"}},
+        {"too long with CR discarded", {tooLong + "\r\n"}, {}},
+        {"too long past an inner CR", {longest + "\rx\n"}, {}},
+        {"no terminator, no telegram", {"$1.0 ^^^^"}, {}},
+    };
+    for (const auto& [pszCase, chunks, telegrams] : cases)
+        EXPECT_EQ(CutAll(chunks), telegrams) << pszCase;
+    EXPECT_EQ(CutAll({"$1\n2#$3#"}, '#'), (Texts{"$1\n2", "$3"})) << "another terminator";
 }
 
 } // namespace

@@ -7,7 +7,6 @@
 #include <chrono>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 // Waits until the program runs and catches SIGTERM: from then on a termination signal closes
 // it the normal way, whatever start-up step it is in.
@@ -16,10 +15,6 @@ bool WaitUntilItCatchesSigterm(const ProgramProcess& program);
 // The share of one core the program used over the interval (0.25 is a quarter), with the test's
 // event loop running meanwhile.
 double CpuShareOver(const ProgramProcess& program, std::chrono::milliseconds interval);
-
-// The lines of a log up to its last CR LF, without their line ends; a tail after the last
-// CR LF (half a line) is returned in tail.
-std::vector<std::string> WholeLines(const std::string& log, std::string& tail);
 
 // Whether the program holds the file open.
 bool HoldsOpen(const ProgramProcess& program, const std::filesystem::path& file);

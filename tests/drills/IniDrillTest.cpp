@@ -3,9 +3,7 @@
 // or what it could read, ends normally on SIGTERM, and its save loses nothing that was in the file.
 #include "CPrivateProfile.h"
 #include "DrillSupport.h"
-#include "Installation.h"
 #include "PrivateMounts.h"
-#include "PtyFarEnd.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -27,18 +25,13 @@ enum class Lay { WRITABLE, READ_ONLY, FOLDER_MISSING };
 
 struct IniCase {
     const char* name;
-    // "{unit}" stands for the pseudo-terminal of the unit.
-    std::string ini;
+    std::string ini; // after the mapping of COM1 to the unit, when the file has one
+    bool bMapsUnit;  // then the first interrogation shows the transponder the file names
     Lay lay;
-    // Whether the save can write the file at all.
-    bool bSaves;
-    // The first interrogation when the file maps a port to the unit; otherwise none is awaited.
-    std::string interrogation;
-    // The settings the saved file holds; those not named keep their defaults.
-    Settings saved;
+    bool bSaves;    // whether the save can write the file at all
+    Settings saved; // what the saved file holds apart from the defaults
 };
 
-// Named in the test list, not dumped as bytes.
 void PrintTo(const IniCase& drill, std::ostream* out) {
     *out << drill.name;
 }
@@ -51,51 +44,39 @@ std::string BinaryJunk() {
     return junk;
 }
 
-std::string WithUnit(std::string ini, const std::string& slave) {
-    const std::size_t at = ini.find("{unit}");
-    return at == std::string::npos ? ini : ini.replace(at, 6, slave);
-}
-
-std::size_t FilesIn(const fs::path& folder) {
-    return static_cast<std::size_t>(
-        std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
-}
-
-class IniDrill : public testing::TestWithParam<IniCase> {
-protected:
-    void SetUp() override {
-        const std::string why = PrivateMounts().WhyUnavailable();
-        if (!why.empty())
-            GTEST_SKIP() << "The program would open this machine's own serial ports: " << why;
-    }
-    PtyFarEnd unit;
-};
+class IniDrill : public testing::TestWithParam<IniCase> {};
 
 TEST_P(IniDrill, StartsWithWhatItCouldReadAndLosesNothingOnSave) {
+    const std::string why = WhyNoPrivateMounts();
+    if (!why.empty())
+        GTEST_SKIP() << "The program would open this machine's own serial ports: " << why;
     const IniCase& drill = GetParam();
-    const std::string before = WithUnit(drill.ini, unit.SlavePath());
+    PtyFarEnd unit;
+    const std::string before =
+        (drill.bMapsUnit ? "[Ports]\r\nCOM1=" + unit.SlavePath() + "\r\n" : "") + drill.ini;
     Installation installation(before);
+    const fs::path folder = installation.IniPath().parent_path();
     if (drill.lay == Lay::READ_ONLY)
         fs::permissions(installation.IniPath(),
                         fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     if (drill.lay == Lay::FOLDER_MISSING)
-        fs::remove_all(installation.IniPath().parent_path());
+        fs::remove_all(folder);
 
-    installation.Program().Start(PrivateMounts().Launcher());
+    installation.Program().Start(PrivateMounts());
     ASSERT_TRUE(WaitUntilItCatchesSigterm(installation.Program()));
-    if (!drill.interrogation.empty()) {
-        EXPECT_EQ(unit.Read(drill.interrogation.size(), 10s), drill.interrogation);
+    if (drill.bMapsUnit) {
+        EXPECT_EQ(unit.Read(4, 10s), "$7%\n");
     }
     installation.Program().Terminate();
 
     if (drill.lay == Lay::FOLDER_MISSING) {
-        EXPECT_FALSE(fs::exists(installation.IniPath().parent_path()));
+        EXPECT_FALSE(fs::exists(folder));
         return;
     }
     const std::string after = installation.Ini();
     if (!drill.bSaves) {
         EXPECT_EQ(after, before);
-        EXPECT_EQ(FilesIn(installation.IniPath().parent_path()), 1u);
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
         return;
     }
     // What the save adds goes after everything that was there.
@@ -109,35 +90,24 @@ TEST_P(IniDrill, StartsWithWhatItCouldReadAndLosesNothingOnSave) {
     }
 }
 
-const std::string PORT = "[Ports]\r\nCOM1={unit}\r\n";
+// The settings come last, so the keys the save adds go to the end of the file.
+const std::string LONG_LINE =
+    "[Settings]\r\nTpdrNo=7\r\nNote=" + std::string(1 << 20, 'x') + "\r\nPeriod=1\r\n";
+const Settings SEVEN_EVERY_SECOND = {{"TpdrNo", "7"}, {"Period", "1"}};
+const std::string OUTSIDE = "TpdrNo=7\r\nPeriod=1\r\nComPort=COM3\r\n";
+// Far larger than any INI file: neither loaded nor rewritten.
+const std::string HUGE = std::string(5 << 20, 'x');
+const std::string SEVEN = "[Settings]\r\nTpdrNo=7\r\nPeriod=1\r\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Files, IniDrill,
-    testing::Values(IniCase{"BinaryJunk", BinaryJunk(), Lay::WRITABLE, true, "", {}},
-                    // The settings come last, so the keys the save adds go to the end of the file.
-                    IniCase{"OneMebibyteLine",
-                            PORT + "[Settings]\r\nTpdrNo=7\r\nNote=" + std::string(1 << 20, 'x') +
-                                "\r\nPeriod=1\r\n",
-                            Lay::WRITABLE,
-                            true,
-                            "$7%\n",
-                            {{"TpdrNo", "7"}, {"Period", "1"}}},
-                    IniCase{"KeysOutsideAnySection",
-                            "TpdrNo=7\r\nPeriod=1\r\nComPort=COM3\r\n",
-                            Lay::WRITABLE,
-                            true,
-                            "",
-                            {}},
-                    // Far larger than any INI file: neither loaded nor rewritten.
-                    IniCase{
-                        "FiveMebibytes", std::string(5 << 20, 'x'), Lay::WRITABLE, false, "", {}},
-                    IniCase{"ReadOnly",
-                            PORT + "[Settings]\r\nTpdrNo=7\r\nPeriod=1\r\n",
-                            Lay::READ_ONLY,
-                            false,
-                            "$7%\n",
-                            {}},
-                    IniCase{"FolderMissing", "", Lay::FOLDER_MISSING, false, "", {}}),
+    testing::Values(IniCase{"BinaryJunk", BinaryJunk(), false, Lay::WRITABLE, true, {}},
+                    IniCase{"OneMebibyteLine", LONG_LINE, true, Lay::WRITABLE, true,
+                            SEVEN_EVERY_SECOND},
+                    IniCase{"KeysOutsideAnySection", OUTSIDE, false, Lay::WRITABLE, true, {}},
+                    IniCase{"FiveMebibytes", HUGE, false, Lay::WRITABLE, false, {}},
+                    IniCase{"ReadOnly", SEVEN, true, Lay::READ_ONLY, false, {}},
+                    IniCase{"FolderMissing", "", false, Lay::FOLDER_MISSING, false, {}}),
     [](const testing::TestParamInfo<IniCase>& info) { return std::string(info.param.name); });
 
 } // namespace

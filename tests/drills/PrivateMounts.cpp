@@ -1,7 +1,6 @@
 #include "PrivateMounts.h"
 
 #include <QProcess>
-#include <utility>
 
 namespace {
 
@@ -14,29 +13,18 @@ if [ -n "$1" ]; then mount --bind -o ro "$1" "$1" || exit 97; fi
 shift
 exec "$@")";
 
-constexpr int PROBE_WAIT_MS = 10000;
-
 } // namespace
 
-PrivateMounts::PrivateMounts(std::filesystem::path readOnlyFolder)
-    : m_readOnlyFolder(std::move(readOnlyFolder)) {}
-
-QStringList PrivateMounts::Launcher() const {
-    return {"unshare",
-            "--mount",
-            "sh",
-            "-c",
-            SCRIPT,
-            "sh",
-            QString::fromStdString(m_readOnlyFolder.string())};
+QStringList PrivateMounts(const std::filesystem::path& readOnlyFolder) {
+    return QStringList{"unshare", "--mount", "sh", "-c", SCRIPT, "sh"}
+           << QString::fromStdString(readOnlyFolder.string());
 }
 
-std::string PrivateMounts::WhyUnavailable() const {
+std::string WhyNoPrivateMounts(const std::filesystem::path& readOnlyFolder) {
     QProcess probe;
     probe.setProcessChannelMode(QProcess::MergedChannels);
-    const QStringList launcher = Launcher();
-    probe.start(launcher.front(), launcher.mid(1) << "true");
-    if (!probe.waitForFinished(PROBE_WAIT_MS))
+    probe.start("unshare", PrivateMounts(readOnlyFolder).mid(1) << "true");
+    if (!probe.waitForFinished(10000))
         return "unshare(1) did not run";
     if (probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0)
         return "no private mounts here (needs the privilege to mount): " +

@@ -9,17 +9,9 @@
 #include <filesystem>
 #include <string>
 
-class PrivateMounts {
-public:
-    PrivateMounts() = default;
-    explicit PrivateMounts(std::filesystem::path readOnlyFolder);
+// The launcher for ProgramProcess::Start: it runs the command that follows it, which ends with
+// the program (another launcher may come first).
+QStringList PrivateMounts(const std::filesystem::path& readOnlyFolder = {});
 
-    // The launcher for ProgramProcess::Start: it runs the command that follows it, which ends
-    // with the program (another launcher may come first).
-    QStringList Launcher() const;
-    // Empty when the namespace can be made here; otherwise why not.
-    std::string WhyUnavailable() const;
-
-private:
-    std::filesystem::path m_readOnlyFolder;
-};
+// Empty when the namespace can be made here; otherwise why not.
+std::string WhyNoPrivateMounts(const std::filesystem::path& readOnlyFolder = {});

@@ -15,28 +15,20 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct SharedIniCase {
-    const char* name;
-    bool bRootHasTheIni; // otherwise the operator has its folder and file; the group is theirs
-    fs::perms mode;
-    std::vector<bool> runsAsRoot;
-};
-
 // Saved once before, all but the baud rate; the save adds it, then the placement at the end.
 const std::string SEEDED = "[Settings]\r\nUnits=1\r\nSoundSpeedMetric=1480.00\r\nTpdrNo=7\r\n"
                            "Period=1\r\nLogFileName=Drill.txt\r\nOffsetMetric=0.50\r\n"
                            "ComPort=COM2\r\n";
 const std::string SAVED = SEEDED + "BaudRate=4,800\r\n[MainFrameState]\r\nSettings=";
 
-void PrintTo(const SharedIniCase& drill, std::ostream* out) {
-    *out << drill.name;
-}
+constexpr fs::perms READ_WRITE =
+    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read;
 
-class SharedIniDrill : public testing::TestWithParam<SharedIniCase> {};
-
-TEST_P(SharedIniDrill, EverySaveLandsAndTheFileStaysAsItWas) {
+// The INI folder and file root's or the operator's, the group the operator's; then the runs, each
+// as root or as the operator.
+void ExpectEverySaveToLand(bool bRootHasTheIni, fs::perms mode, std::vector<bool> runsAsRoot) {
     const passwd* nobody = ::getpwnam("nobody");
-    const std::string why = PrivateMounts().WhyUnavailable();
+    const std::string why = WhyNoPrivateMounts();
     if (::geteuid() != 0 || !nobody || !why.empty())
         GTEST_SKIP() << "Needs root, the account \"nobody\", and private mounts so that the "
                         "program opens none of this machine's serial ports. "
@@ -49,19 +41,19 @@ TEST_P(SharedIniDrill, EverySaveLandsAndTheFileStaysAsItWas) {
                     fs::perms::others_read | fs::perms::others_exec, fs::perm_options::add);
     // The log is the operator's, so that every run can log.
     TempFolder::WriteAll(installation.DataFolder() / "Drill.txt", "");
-    const uid_t iniOwner = GetParam().bRootHasTheIni ? 0 : uid;
+    const uid_t iniOwner = bRootHasTheIni ? 0 : uid;
     for (const auto& [path, owner] : {std::pair(installation.DataFolder(), uid),
                                       {installation.DataFolder() / "Drill.txt", uid},
                                       {ini.parent_path(), iniOwner},
                                       {ini, iniOwner}})
         ASSERT_EQ(::chown(path.c_str(), owner, gid), 0) << path;
-    fs::permissions(ini, GetParam().mode);
+    fs::permissions(ini, mode);
     struct stat before {};
     ASSERT_EQ(::stat(ini.c_str(), &before), 0);
 
-    for (const bool bRoot : GetParam().runsAsRoot) {
+    for (const bool bRoot : runsAsRoot) {
         SCOPED_TRACE(bRoot ? "run as root" : "run as the operator");
-        QStringList launcher = PrivateMounts().Launcher();
+        QStringList launcher = PrivateMounts();
         if (!bRoot)
             launcher << "setpriv" << QString("--reuid=%1").arg(uid)
                      << QString("--regid=%1").arg(gid) << "--clear-groups";
@@ -77,14 +69,12 @@ TEST_P(SharedIniDrill, EverySaveLandsAndTheFileStaysAsItWas) {
     }
 }
 
-constexpr fs::perms READ_WRITE =
-    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read;
+TEST(SharedIniDrill, EverySaveLandsInASharedInstallation) {
+    ExpectEverySaveToLand(true, READ_WRITE | fs::perms::group_write, {false});
+}
 
-INSTANTIATE_TEST_SUITE_P(
-    Ownership, SharedIniDrill,
-    testing::Values(
-        SharedIniCase{"SharedInstallation", true, READ_WRITE | fs::perms::group_write, {false}},
-        SharedIniCase{"OneRunAsRoot", false, READ_WRITE, {true, false}}),
-    [](const testing::TestParamInfo<SharedIniCase>& info) { return std::string(info.param.name); });
+TEST(SharedIniDrill, EverySaveLandsAfterARunAsRoot) {
+    ExpectEverySaveToLand(false, READ_WRITE, {true, false});
+}
 
 } // namespace

@@ -3,8 +3,8 @@
 // lets go of the port and spends no CPU on it; then it finds the new one at its next ticks,
 // interrogates it and logs its replies.
 #include "DrillSupport.h"
-#include "WaitUntil.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -16,18 +16,13 @@ namespace fs = std::filesystem;
 constexpr auto UNPLUGGED = 2000ms;
 constexpr double IDLE_CPU_SHARE = 0.1;
 
-// The same name for whichever pseudo-terminal is the unit now, as a by-id name stays.
-void PlugIn(const PtyFarEnd& unit, const fs::path& name) {
-    fs::create_symlink(unit.SlavePath(), name);
-}
-
 TEST(Drill, UnpluggedUnitCostsNoCpuAndIsFoundAgainWhenPluggedBackIn) {
     TempFolder devices;
+    // The same name for whichever pseudo-terminal is the unit now, as a by-id name stays.
     const fs::path name = devices / "ttyUnit";
     auto unit = std::make_unique<PtyFarEnd>();
-    PlugIn(*unit, name);
-    Installation installation("[Ports]\r\nCOM1=" + name.string() +
-                              "\r\n[Settings]\r\nPeriod=1\r\n");
+    fs::create_symlink(unit->SlavePath(), name);
+    Installation installation(UnitIni(name.string()));
     installation.Program().Start();
     Exchange(*unit, installation, "$100.0 ^^^^");
 
@@ -36,17 +31,15 @@ TEST(Drill, UnpluggedUnitCostsNoCpuAndIsFoundAgainWhenPluggedBackIn) {
     const fs::path unplugged = unit->SlavePath();
     fs::remove(name);
     unit.reset();
-    EXPECT_TRUE(WaitUntil([&] { return !HoldsOpen(installation.Program(), unplugged); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !HoldsOpen(installation.Program(), unplugged); }));
     EXPECT_LT(CpuShareOver(installation.Program(), UNPLUGGED), IDLE_CPU_SHARE);
     EXPECT_TRUE(installation.Program().IsRunning());
 
     unit = std::make_unique<PtyFarEnd>();
-    PlugIn(*unit, name);
+    fs::create_symlink(unit->SlavePath(), name);
     Exchange(*unit, installation, "$200.0 <<--");
     installation.Program().Terminate();
-    const std::string log = installation.Log();
-    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 2) << log;
-    EXPECT_TRUE(log.ends_with("TelGrm:$200.0 <<--\r\n")) << log;
+    EXPECT_EQ(installation.Telegrams(), "$100.0 ^^^^\r\n$200.0 <<--\r\n");
 }
 
 } // namespace

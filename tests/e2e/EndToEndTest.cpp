@@ -3,32 +3,23 @@
 // holds after a termination signal.
 #include "Installation.h"
 #include "PtyFarEnd.h"
-#include "TempFolder.h"
+#include "Simulator.h"
 
-#include <QProcess>
 #include <QTest>
 #include <algorithm>
-#include <chrono>
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <regex>
-#include <sstream>
-#include <string>
-#include <vector>
 
 namespace {
 
 using namespace std::chrono_literals;
-namespace fs = std::filesystem;
 
 // The first interrogation goes out one period after the start; allow for a slow machine.
 constexpr auto INTERROGATION_WAIT = 10s;
-constexpr int EXIT_WAIT_MS = 10000;
 
 TEST(EndToEnd, InterrogatesLogsRepliesAndSavesOnTermination) {
     PtyFarEnd unit;
-    Installation installation("[Ports]\r\nCOM1=" + unit.SlavePath() +
-                              "\r\n[Settings]\r\nPeriod=1\r\n");
+    Installation installation(UnitIni(unit.SlavePath()));
     installation.Program().Start();
 
     // Each interrogation is "$10%" and a line feed.
@@ -61,54 +52,25 @@ TEST(EndToEnd, InterrogatesLogsRepliesAndSavesOnTermination) {
         << installation.Ini();
 }
 
-// Each "<seconds> $10% -> <reply>" line of the simulator's output, as the reply.
-std::vector<std::string> SimulatorReplies(const std::string& output) {
-    std::vector<std::string> replies;
-    const std::regex exchange(R"(^[0-9.]+ \$10% -> (.*)$)");
-    std::istringstream lines(output);
-    for (std::string line; std::getline(lines, line);) {
-        std::smatch match;
-        if (std::regex_match(line, match, exchange)) {
-            replies.push_back(match[1]);
-        }
-    }
-    return replies;
-}
-
-std::vector<std::string> LoggedTelegrams(const std::string& log) {
-    std::vector<std::string> telegrams;
-    std::istringstream lines(log);
-    for (std::string line; std::getline(lines, line);) {
-        const std::size_t start = line.find("TelGrm:");
-        if (start != std::string::npos && line.ends_with('\r')) {
-            telegrams.push_back(line.substr(start + 7, line.size() - start - 8));
-        }
-    }
-    return telegrams;
-}
-
 TEST(EndToEnd, LogsEveryReplyOfTheSimulator) {
-    TempFolder linkFolder;
-    const std::string link = (linkFolder / "ttyUnit").string();
-    QProcess simulator;
-    simulator.start(QUENDIX_SIM, {"--link", QString::fromStdString(link)});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return fs::exists(link); }, EXIT_WAIT_MS));
-
-    Installation installation("[Ports]\r\nCOM1=" + link + "\r\n[Settings]\r\nPeriod=1\r\n");
+    Simulator simulator;
+    ASSERT_FALSE(simulator.Link().empty());
+    Installation installation(UnitIni(simulator.Link()));
     installation.Program().Start();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return LoggedTelegrams(installation.Log()).size() >= 3; },
-                                EXIT_WAIT_MS));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return std::ranges::count(installation.Telegrams(), '\n') >= 3; }, 10000));
     installation.Program().Terminate();
-    simulator.terminate();
-    ASSERT_TRUE(simulator.waitForFinished(EXIT_WAIT_MS));
+    const std::optional<std::string> output = simulator.Stop();
+    ASSERT_TRUE(output);
 
-    const std::vector<std::string> logged = LoggedTelegrams(installation.Log());
-    const std::vector<std::string> answered =
-        SimulatorReplies(simulator.readAllStandardOutput().toStdString());
-    ASSERT_GE(answered.size(), logged.size());
-    EXPECT_TRUE(std::equal(logged.begin(), logged.end(), answered.begin()));
-    EXPECT_TRUE(std::regex_match(logged.front(), std::regex(R"(\$[0-9]+\.[0-9] \S+)")))
-        << logged.front();
+    // The simulator prints "<seconds> $10% -> <reply>" for each exchange.
+    const std::string answered =
+        std::regex_replace(*output, std::regex(R"([0-9.]+ \$10% -> (.*)\n)"), "$1\r\n",
+                           std::regex_constants::format_no_copy);
+    EXPECT_TRUE(answered.starts_with(installation.Telegrams())) << answered;
+    EXPECT_TRUE(
+        std::regex_search(installation.Telegrams(), std::regex(R"(^\$[0-9]+\.[0-9] \S+\r\n)")))
+        << installation.Telegrams();
 }
 
 } // namespace

@@ -18,12 +18,16 @@ public:
     std::filesystem::path DataFolder() const { return m_folder / "bin" / "DATA"; }
     std::filesystem::path LogPath() const { return DataFolder() / "QuendixLog.txt"; }
     std::string Log() const { return TempFolder::ReadAll(LogPath()); }
+    // The log with each line cut down to its telegram.
+    std::string Telegrams() const;
 
     // The installation's own copy of the program.
     ProgramProcess& Program() { return m_program; }
-    const ProgramProcess& Program() const { return m_program; }
 
 private:
     TempFolder m_folder;
     ProgramProcess m_program{ProgramPath()};
 };
+
+// Settings that map COM1 to the unit's device and interrogate it every second.
+std::string UnitIni(const std::string& device);

@@ -21,11 +21,8 @@ void ProgramProcess::Start(const QStringList& launcher) {
     m_process.setWorkingDirectory(
         QString::fromStdString(std::filesystem::temp_directory_path().string()));
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    const QString binary = QString::fromStdString(m_binary.string());
-    if (launcher.isEmpty())
-        m_process.start(binary, {});
-    else
-        m_process.start(launcher.front(), launcher.mid(1) << binary);
+    const QStringList command = launcher + QStringList{QString::fromStdString(m_binary.string())};
+    m_process.start(command.front(), command.mid(1));
     ASSERT_TRUE(m_process.waitForStarted());
 }
 

@@ -8,32 +8,19 @@
 namespace {
 
 using List = std::vector<std::string>;
+using Device = std::pair<std::string, std::string>;
 
-struct ResolveCase {
-    std::string name;
-    std::string device;
-};
-
-void PrintTo(const ResolveCase& param, std::ostream* pOut) {
-    *pOut << param.name;
+TEST(PortNamespace, ResolvesThroughTheFixedTableWithoutAMapping) {
+    for (const auto& [name, device] :
+         {Device{"COM1", "/dev/ttyS0"}, Device{"COM4", "/dev/ttyS3"},
+          Device{"COM5", "/dev/ttyUSB0"}, Device{"COM20", "/dev/ttyUSB15"},
+          Device{"COM21", "/dev/ttyACM0"}, Device{"COM32", "/dev/ttyACM11"},
+          Device{"\\\\.\\COM3", "/dev/ttyS2"}, Device{"//./COM6", "/dev/ttyUSB1"},
+          Device{"com2", "/dev/ttyS1"}})
+        EXPECT_EQ(PortNamespace().Resolve(name), device) << name;
+    for (const char* name : {"COM33", "COM0", "COM01", "COM1x", "COM", "LPT1", "", "\\\\.\\"})
+        EXPECT_EQ(PortNamespace().Resolve(name), "") << name;
 }
-
-class FixedTableTest : public ::testing::TestWithParam<ResolveCase> {};
-
-TEST_P(FixedTableTest, ResolvesWithoutAMapping) {
-    EXPECT_EQ(PortNamespace().Resolve(GetParam().name), GetParam().device) << GetParam().name;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FixedTableTest,
-    ::testing::Values(ResolveCase{"COM1", "/dev/ttyS0"}, ResolveCase{"COM4", "/dev/ttyS3"},
-                      ResolveCase{"COM5", "/dev/ttyUSB0"}, ResolveCase{"COM20", "/dev/ttyUSB15"},
-                      ResolveCase{"COM21", "/dev/ttyACM0"}, ResolveCase{"COM32", "/dev/ttyACM11"},
-                      ResolveCase{"\\\\.\\COM3", "/dev/ttyS2"},
-                      ResolveCase{"//./COM6", "/dev/ttyUSB1"}, ResolveCase{"com2", "/dev/ttyS1"},
-                      ResolveCase{"COM33", ""}, ResolveCase{"COM0", ""}, ResolveCase{"COM01", ""},
-                      ResolveCase{"COM1x", ""}, ResolveCase{"COM", ""}, ResolveCase{"LPT1", ""},
-                      ResolveCase{"", ""}, ResolveCase{"\\\\.\\", ""}));
 
 TEST(PortNamespace, TheMappingWinsOverTheTable) {
     PortMap ports;
@@ -52,40 +39,30 @@ TEST(PortNamespace, OnlyACharacterDeviceThatIsThereCounts) {
     ports.Map("COM3", ports.Folder().Path().string());
     const PortNamespace names = ports.Namespace();
     EXPECT_TRUE(names.DeviceExists("COM1"));
-    EXPECT_FALSE(names.DeviceExists("COM2"));
-    EXPECT_FALSE(names.DeviceExists("COM3"));
-    EXPECT_FALSE(names.DeviceExists("COM4"));
-    EXPECT_FALSE(names.DeviceExists("COM99"));
+    for (const char* absent : {"COM2", "COM3", "COM4", "COM99"})
+        EXPECT_FALSE(names.DeviceExists(absent)) << absent;
     far.HangUp();
     EXPECT_FALSE(names.DeviceExists("COM1"));
 }
 
-class PortListTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ports.Map("COM1", far1.SlavePath());
-        ports.Map("COM3", far3.SlavePath());
-    }
+List PortListFor(const std::string& current, const PortMap& ports) {
+    List list;
+    AppendPortList(list, current, ports.Namespace());
+    return list;
+}
 
+TEST(PortList, CurrentPortFirstThenEveryPresentOne) {
     PortMap ports;
+    EXPECT_EQ(PortListFor("COM5", ports), List{"COM5"});
     PtyFarEnd far1;
     PtyFarEnd far3;
-};
-
-TEST_F(PortListTest, CurrentPortFirstThenEveryPresentOne) {
-    List list;
-    AppendPortList(list, "COM1", ports.Namespace());
-    EXPECT_EQ(list, (List{"COM1", "COM1", "COM3"}));
-}
-
-TEST_F(PortListTest, CurrentPortBeyondTheProbeIsListedOnce) {
+    ports.Map("COM1", far1.SlavePath());
+    ports.Map("COM3", far3.SlavePath());
+    EXPECT_EQ(PortListFor("COM1", ports), (List{"COM1", "COM1", "COM3"}));
+    // Beyond the probe the current port is listed once.
     ports.Map("COM40", far1.SlavePath());
-    List list;
-    AppendPortList(list, "COM40", ports.Namespace());
-    EXPECT_EQ(list, (List{"COM40", "COM1", "COM3"}));
-}
+    EXPECT_EQ(PortListFor("COM40", ports), (List{"COM40", "COM1", "COM3"}));
 
-TEST_F(PortListTest, EnumerationAppendsUpToTheHighestNumber) {
     List list{"kept"};
     EnumerateComPorts(list, 0, ports.Namespace());
     EnumerateComPorts(list, -5, ports.Namespace());
@@ -94,13 +71,6 @@ TEST_F(PortListTest, EnumerationAppendsUpToTheHighestNumber) {
     EXPECT_EQ(list, (List{"kept", "COM1"}));
     EXPECT_TRUE(ComPortExists(3, ports.Namespace()));
     EXPECT_FALSE(ComPortExists(2, ports.Namespace()));
-}
-
-TEST(PortList, NoPortPresentLeavesOnlyTheCurrentSetting) {
-    PortMap ports;
-    List list;
-    AppendPortList(list, "COM5", ports.Namespace());
-    EXPECT_EQ(list, List{"COM5"});
 }
 
 } // namespace

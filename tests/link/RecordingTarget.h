@@ -1,10 +1,11 @@
 #pragma once
 // A main window for the link's read notices: records each message and, when given a link,
-// drains it as the frame does and records the text.
+// drains it as the frame does, records the text, then acts on the link as told.
 
 #include "CSerialLink.h"
 #include "IWindowTarget.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,11 +13,15 @@ class RecordingTarget : public IWindowTarget {
 public:
     void OnWindowMessage(std::uint32_t message) override {
         messages.push_back(message);
-        if (pDrainedLink)
-            texts.push_back(pDrainedLink->Receive());
+        if (!pDrainedLink)
+            return;
+        texts.push_back(pDrainedLink->Receive());
+        if (act)
+            act(*pDrainedLink);
     }
 
     CSerialLink* pDrainedLink = nullptr;
+    std::function<void(CSerialLink&)> act;
     std::vector<std::uint32_t> messages;
     std::vector<std::string> texts;
 };

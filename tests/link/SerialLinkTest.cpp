@@ -5,12 +5,11 @@
 #include "PtyFarEnd.h"
 #include "QMgr.h"
 #include "RecordingTarget.h"
-#include "WaitUntil.h"
 
 #include <QEventLoop>
+#include <QTest>
 #include <QTimer>
 #include <fcntl.h>
-#include <functional>
 #include <gtest/gtest.h>
 #include <termios.h>
 #include <unistd.h>
@@ -33,14 +32,13 @@ protected:
     CSerialLink link{[this] { return &target; }, ports.Namespace()};
 };
 
-TEST(SerialLinkDefaults, FreshLinkIsClosedOnCom5At9600) {
-    CSerialLink link{[] { return nullptr; }, PortNamespace()};
-    EXPECT_EQ(link.GetPortName(), "\\\\.\\COM5");
-    EXPECT_EQ(link.GetBaud(), 9600);
-    EXPECT_FALSE(link.IsConnected());
+TEST_F(SerialLinkTest, ClosedLinkIsInert) {
     link.Send("$10%");
     EXPECT_EQ(link.Receive(), "");
+    ASSERT_TRUE(link.Open(REPLY_MESSAGE));
     link.Close();
+    link.Close();
+    EXPECT_FALSE(link.IsConnected());
     EXPECT_EQ(link.GetQMgr(), nullptr);
 }
 
@@ -58,15 +56,15 @@ TEST_F(SerialLinkTest, OpensTheDevice8N1AtTheRateAndWritesExactBytes) {
     EXPECT_EQ(cfgetospeed(&settings), B4800);
     EXPECT_EQ(settings.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
     EXPECT_EQ(settings.c_cflag & (PARENB | CSTOPB), 0u);
-    EXPECT_TRUE(WaitUntil([&] { return link.GetQMgr()->Count(0) == QMGR_BUFFER_COUNT; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return link.GetQMgr()->Count(0) == QMGR_BUFFER_COUNT; }));
 }
 
 TEST_F(SerialLinkTest, TelegramReachesTheWindowWithoutItsLineEnd) {
     target.pDrainedLink = &link;
     ASSERT_TRUE(link.Open(REPLY_MESSAGE));
     ASSERT_TRUE(far.Write("$1.0 ^^^^\r\n$2.0 <<--\r\n$3.0 -->>\r\n"));
-    ASSERT_TRUE(
-        WaitUntil([&] { return !target.texts.empty() && target.texts.back() == "$3.0 -->>"; }));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return !target.texts.empty() && target.texts.back() == "$3.0 -->>"; }));
     EXPECT_EQ(target.messages.front(), REPLY_MESSAGE);
     EXPECT_EQ(link.Receive(), "");
 }
@@ -86,33 +84,17 @@ void PrintTo(const HandlerCase& param, std::ostream* pOut) {
 class HandlerActsOnTheLink : public SerialLinkTest,
                              public ::testing::WithParamInterface<HandlerCase> {};
 
-class ActingTarget : public IWindowTarget {
-public:
-    void OnWindowMessage(std::uint32_t) override {
-        texts.push_back(pLink->Receive());
-        act(*pLink);
-    }
-
-    CSerialLink* pLink = nullptr;
-    std::function<void(CSerialLink&)> act;
-    std::vector<std::string> texts;
-};
-
 TEST_P(HandlerActsOnTheLink, WithoutTouchingWhatItFreed) {
-    ActingTarget acting;
-    CSerialLink acted{[&] { return &acting; }, ports.Namespace()};
-    acting.pLink = &acted;
-    acting.act = GetParam().act;
-    acted.SetPortName("\\\\.\\COM1");
-    ASSERT_TRUE(acted.Open(REPLY_MESSAGE));
+    target.pDrainedLink = &link;
+    target.act = GetParam().act;
+    ASSERT_TRUE(link.Open(REPLY_MESSAGE));
     ASSERT_TRUE(far.Write("$1.0 ^^^^\r\n"));
-    ASSERT_TRUE(WaitUntil([&] { return acting.texts.size() == 1u; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return target.texts.size() == 1u; }));
     ASSERT_TRUE(far.Write("$2.0 ^^^^\r\n"));
-    const bool bSecond =
-        WaitUntil([&] { return acting.texts.size() == 2u; },
-                  std::chrono::milliseconds(GetParam().bSecondArrives ? 5000 : 300));
+    const bool bSecond = QTest::qWaitFor([&] { return target.texts.size() == 2u; },
+                                         GetParam().bSecondArrives ? 5000 : 300);
     EXPECT_EQ(bSecond, GetParam().bSecondArrives);
-    EXPECT_EQ(acted.IsConnected(), GetParam().bSecondArrives);
+    EXPECT_EQ(link.IsConnected(), GetParam().bSecondArrives);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -131,25 +113,6 @@ INSTANTIATE_TEST_SUITE_P(
                                   true}),
     [](const auto& info) { return std::string(info.param.pszCase); });
 
-TEST_F(SerialLinkTest, OpenTwiceLeavesOneInstrumentOnThePort) {
-    ASSERT_TRUE(link.Open(REPLY_MESSAGE));
-    // The port is locked while open, so the second opening succeeds only if the first
-    // instrument let go of it.
-    ASSERT_TRUE(link.Open(REPLY_MESSAGE));
-    link.Send("$7%");
-    EXPECT_EQ(far.Read(3), "$7%");
-}
-
-TEST_F(SerialLinkTest, CloseKeepsPortAndRate) {
-    ASSERT_TRUE(link.Open(REPLY_MESSAGE));
-    link.Close();
-    link.Close();
-    EXPECT_FALSE(link.IsConnected());
-    EXPECT_EQ(link.GetQMgr(), nullptr);
-    EXPECT_EQ(link.GetPortName(), "\\\\.\\COM1");
-    EXPECT_EQ(link.GetBaud(), 4800);
-}
-
 TEST_F(SerialLinkTest, WithoutMainWindowWritesStillGoOut) {
     CSerialLink orphan{[] { return nullptr; }, ports.Namespace()};
     orphan.SetPortName("\\\\.\\COM1");
@@ -163,53 +126,41 @@ TEST_F(SerialLinkTest, WithoutMainWindowWritesStillGoOut) {
 TEST_F(SerialLinkTest, FarEndHangingUpDropsTheFlagWithoutSpinning) {
     ASSERT_TRUE(link.Open(REPLY_MESSAGE));
     far.HangUp();
-    ASSERT_TRUE(WaitUntil([&] { return !link.IsConnected(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !link.IsConnected(); }));
     const double cpuBefore = ProcessFacts::CpuSeconds(getpid());
     QTest::qWait(500);
     // A port left open after the error burns a whole core; closed, the process idles.
     EXPECT_LT(ProcessFacts::CpuSeconds(getpid()) - cpuBefore, 0.2);
     link.Send("$10%");
-    EXPECT_TRUE(WaitUntil([&] { return link.GetQMgr()->Count(0) == QMGR_BUFFER_COUNT; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return link.GetQMgr()->Count(0) == QMGR_BUFFER_COUNT; }));
 }
 
-struct FailedOpening {
-    const char* pszCase;
-    std::string strPortName;
-    int nBaud;
-};
-
-void PrintTo(const FailedOpening& param, std::ostream* pOut) {
-    *pOut << param.pszCase;
-}
-
-class FailedOpeningTest : public SerialLinkTest,
-                          public ::testing::WithParamInterface<FailedOpening> {};
-
-TEST_P(FailedOpeningTest, LeavesQueuesThatSendStillUses) {
-    ports.Map("COM1234567890123", far.SlavePath());
-    link.SetPortName(GetParam().strPortName);
-    link.SetBaud(GetParam().nBaud);
-    EXPECT_FALSE(link.Open(REPLY_MESSAGE));
-    EXPECT_FALSE(link.IsConnected());
-    ASSERT_NE(link.GetQMgr(), nullptr);
-    link.Send("$10%");
-    EXPECT_TRUE(WaitUntil([&] { return link.GetQMgr()->Count(0) == QMGR_BUFFER_COUNT; }));
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, FailedOpeningTest,
-                         ::testing::Values(FailedOpening{"MissingDevice", "\\\\.\\COM2", 4800},
-                                           FailedOpening{"UnknownName", "\\\\.\\LPT1", 4800},
-                                           // 20 characters: no room for the NUL in the name area.
-                                           FailedOpening{"NameTooLong", "\\\\.\\COM1234567890123",
-                                                         4800},
-                                           FailedOpening{"NoBaudRate", "\\\\.\\COM1", 0},
-                                           FailedOpening{"NegativeBaudRate", "\\\\.\\COM1", -3200}),
-                         [](const auto& info) { return std::string(info.param.pszCase); });
-
-TEST_F(SerialLinkTest, LongestNameThatFitsTheNameAreaOpens) {
+TEST_F(SerialLinkTest, OpensOnlyAFittingNameAtARateAndKeepsQueuesThatSendStillUses) {
     ports.Map("COM123456789012", far.SlavePath());
-    link.SetPortName("\\\\.\\COM123456789012");
-    EXPECT_TRUE(link.Open(REPLY_MESSAGE));
+    ports.Map("COM1234567890123", far.SlavePath());
+    const struct {
+        const char* pszPort;
+        int nBaud;
+        bool bOpens;
+    } cases[] = {
+        {"\\\\.\\COM2", 4800, false}, // no device there
+        {"\\\\.\\LPT1", 4800, false},
+        // 19 characters and the NUL fill the name area; 20 leave no room for the NUL.
+        {"\\\\.\\COM123456789012", 4800, true},
+        {"\\\\.\\COM1234567890123", 4800, false},
+        {"\\\\.\\COM1", 0, false},
+        {"\\\\.\\COM1", -3200, false},
+    };
+    for (const auto& [pszPort, nBaud, bOpens] : cases) {
+        SCOPED_TRACE(std::string(pszPort) + " at " + std::to_string(nBaud));
+        link.SetPortName(pszPort);
+        link.SetBaud(nBaud);
+        EXPECT_EQ(link.Open(REPLY_MESSAGE), bOpens);
+        EXPECT_EQ(link.IsConnected(), bOpens);
+        ASSERT_NE(link.GetQMgr(), nullptr);
+        link.Send("$10%");
+        EXPECT_TRUE(QTest::qWaitFor([&] { return link.GetQMgr()->Count(0) == QMGR_BUFFER_COUNT; }));
+    }
 }
 
 } // namespace

@@ -1,71 +1,25 @@
 // The real quendix-sim on a pseudo-terminal, talked to through the real serial link.
 
 #include "CSerialLink.h"
-#include "Instrumentation.h"
 #include "PortMap.h"
 #include "ProcessFacts.h"
 #include "RecordingTarget.h"
-#include "WaitUntil.h"
+#include "Simulator.h"
 
 #include <QProcess>
+#include <QTest>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace {
-
-using namespace std::chrono_literals;
-
-class SimProcess {
-public:
-    explicit SimProcess(const QStringList& args) {
-        m_process.start(QStringLiteral(QUENDIX_SIM_BINARY), args);
-        m_strSlave = ReadLine().toStdString();
-    }
-    ~SimProcess() {
-        if (m_process.state() != QProcess::NotRunning && Stop() < 0)
-            m_process.kill();
-        m_process.waitForFinished(5000);
-    }
-
-    const std::string& SlavePath() const { return m_strSlave; }
-    qint64 Pid() const { return m_process.processId(); }
-
-    // The next line of output, "" when none comes in time.
-    QString ReadLine() {
-        QDeadlineTimer deadline(5s);
-        while (!m_process.canReadLine() && !deadline.hasExpired())
-            m_process.waitForReadyRead(static_cast<int>(deadline.remainingTime()));
-        return QString::fromUtf8(m_process.readLine()).trimmed();
-    }
-    // The next line that holds text, skipping others.
-    QString ReadLineWith(const QString& text) {
-        for (QString line = ReadLine(); !line.isEmpty(); line = ReadLine())
-            if (line.contains(text))
-                return line;
-        return {};
-    }
-    // SIGTERM; the exit code, or -1 when the process did not end in time.
-    int Stop() {
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000))
-            return -1;
-        return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
-    }
-    double CpuSeconds() const { return ProcessFacts::CpuSeconds(static_cast<pid_t>(Pid())); }
-
-private:
-    QProcess m_process;
-    std::string m_strSlave;
-};
 
 class SimTest : public ::testing::Test {
 protected:
     // A still target and no delay, unless the arguments say otherwise.
     void Start(const QStringList& args) {
-        sim = std::make_unique<SimProcess>(
+        sim = std::make_unique<Simulator>(
             QStringList{"--delay", "0", "--speed", "0", "--drift", "0"} + args);
-        ASSERT_FALSE(sim->SlavePath().empty());
-        ports.Map("COM1", sim->SlavePath());
+        ASSERT_FALSE(sim->Link().empty());
+        ports.Map("COM1", sim->Link());
         link.SetPortName("\\\\.\\COM1");
         ASSERT_TRUE(link.Open(101));
         target.pDrainedLink = &link;
@@ -76,49 +30,39 @@ protected:
         const std::size_t before = target.texts.size();
         link.Send("$" + std::to_string(nTpdr) + "%");
         link.Send("\n");
-        if (!WaitUntil([&] { return target.texts.size() > before; }))
+        if (!QTest::qWaitFor([&] { return target.texts.size() > before; }))
             return "";
         return target.texts.back();
     }
 
     PortMap ports;
-    std::unique_ptr<SimProcess> sim;
+    std::unique_ptr<Simulator> sim;
     RecordingTarget target;
     CSerialLink link{[this] { return &target; }, ports.Namespace()};
 };
 
-struct Conversation {
-    const char* pszCase;
-    QStringList args;
-    unsigned nTpdr;
-    std::string reply;
-};
-
-void PrintTo(const Conversation& param, std::ostream* pOut) {
-    *pOut << param.pszCase;
+TEST_F(SimTest, AnswersAsScripted) {
+    const struct {
+        QStringList args;
+        unsigned nTpdr;
+        std::string reply;
+    } cases[] = {
+        {{"--bearing", "20"}, 10, "$500.0 -->>"},
+        {{"--bearing", "-20", "--start", "123.4"}, 10, "$123.4 <<--"},
+        {{"--bearing", "2.5"}, 10, "$500.0 ^^^^"},
+        {{"--unsure", "1"}, 10, "$500.0 ??"},
+        {{"--noreply", "1"}, 10, "$-NO REPLY-"},
+        {{"--tpdr", "11,12"}, 10, "$-NO REPLY-"}, // another transponder's
+        {{"--tpdr", "11,12", "--start", "80"}, 12, "$80.0 -->>"},
+    };
+    for (const auto& [args, nTpdr, reply] : cases) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        Start(args);
+        EXPECT_EQ(Interrogate(nTpdr), reply);
+        const QString request = QString("$%1% -> ").arg(nTpdr);
+        EXPECT_TRUE(sim->ReadLineWith(request).endsWith(QString::fromStdString(reply)));
+    }
 }
-
-class SimConversationTest : public SimTest, public ::testing::WithParamInterface<Conversation> {};
-
-TEST_P(SimConversationTest, AnswersAsScripted) {
-    Start(GetParam().args);
-    EXPECT_EQ(Interrogate(GetParam().nTpdr), GetParam().reply);
-    const QString request = QString("$%1% -> ").arg(GetParam().nTpdr);
-    EXPECT_TRUE(sim->ReadLineWith(request).endsWith(QString::fromStdString(GetParam().reply)));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SimConversationTest,
-    ::testing::Values(
-        Conversation{"TargetToTheRight", {"--bearing", "20"}, 10, "$500.0 -->>"},
-        Conversation{
-            "TargetToTheLeft", {"--bearing", "-20", "--start", "123.4"}, 10, "$123.4 <<--"},
-        Conversation{"TargetAhead", {"--bearing", "2.5"}, 10, "$500.0 ^^^^"},
-        Conversation{"CueUndetermined", {"--unsure", "1"}, 10, "$500.0 ??"},
-        Conversation{"NoReply", {"--noreply", "1"}, 10, "$-NO REPLY-"},
-        Conversation{"OtherTransponder", {"--tpdr", "11,12"}, 10, "$-NO REPLY-"},
-        Conversation{"ListedTransponder", {"--tpdr", "11,12", "--start", "80"}, 12, "$80.0 -->>"}),
-    [](const auto& info) { return std::string(info.param.pszCase); });
 
 TEST_F(SimTest, SilenceSendsNothing) {
     Start({"--silence", "1"});
@@ -162,31 +106,23 @@ TEST_F(SimTest, ReplaysTheTelegramsOfALog) {
     EXPECT_EQ(Interrogate(10), "$1.0 ^^^^");
 }
 
-TEST_F(SimTest, FloodsUnasked) {
-    Start({"--flood", "500"});
-    EXPECT_TRUE(WaitUntil([&] { return target.texts.size() >= 20; }));
-    EXPECT_EQ(target.texts.back(), "$500.0 -->>");
-}
-
 TEST_F(SimTest, WaitsQuietlyWhileNoOneHasThePortOpen) {
     Start({});
     ASSERT_EQ(Interrogate(10), "$500.0 -->>");
     link.Close();
-    const double cpuBefore = sim->CpuSeconds();
+    const auto pid = static_cast<pid_t>(sim->Pid());
+    const double cpuBefore = ProcessFacts::CpuSeconds(pid);
     QTest::qWait(500);
-    EXPECT_LT(sim->CpuSeconds() - cpuBefore, 0.1);
+    EXPECT_LT(ProcessFacts::CpuSeconds(pid) - cpuBefore, 0.1);
     ASSERT_TRUE(link.Open(101));
     EXPECT_EQ(Interrogate(10), "$500.0 -->>");
 }
 
 TEST(SimCommand, EndsCleanlyOnSigtermAndRemovesItsLink) {
-    TempFolder folder;
-    const auto linkPath = folder / "ttyQUENDIX";
-    SimProcess sim({"--link", QString::fromStdString(linkPath.string())});
-    ASSERT_FALSE(sim.SlavePath().empty());
-    EXPECT_EQ(std::filesystem::read_symlink(linkPath).string(), sim.SlavePath());
-    EXPECT_EQ(sim.Stop(), 0);
-    EXPECT_FALSE(std::filesystem::is_symlink(linkPath));
+    Simulator sim;
+    ASSERT_TRUE(std::filesystem::is_symlink(sim.Link()));
+    EXPECT_TRUE(sim.Stop());
+    EXPECT_FALSE(std::filesystem::is_symlink(sim.Link()));
 }
 
 TEST(SimCommand, HelpAndBadOptions) {

@@ -54,7 +54,11 @@ public:
     void UpdateAllViews() override { ++viewUpdates; }
     IProfile& GetProfile() override { return m_profile; }
     std::string GetParentPath() override { return (m_folder / "bin").string() + "/"; }
-    std::tm GetLocalTime() override { return localTime; }
+    std::tm GetLocalTime() override {
+        std::tm time{};
+        strptime("30/07/02 14:05:09", "%d/%m/%y %H:%M:%S", &time);
+        return time;
+    }
     std::unique_ptr<IFile> CreateFile() override { return std::make_unique<CFile>(); }
     void ReportRefusedLogName(const std::string& name) override { refusedLogNames.push_back(name); }
     void MessageBox(const std::string& text) override { messages.push_back(text); }
@@ -72,7 +76,7 @@ public:
     // Runs the scripted dialog on the data; cancels when there is none.
     bool RunSettingsDialog(CSettingsData& data) override {
         seenBySettingsDialog.push_back(data);
-        return settingsDialog ? settingsDialog(data) : false;
+        return settingsDialog && settingsDialog(data);
     }
 
     std::filesystem::path DataFolder() const { return m_folder / "bin" / "DATA"; }
@@ -91,7 +95,6 @@ public:
     bool hasMainWindow = true;
     std::uint32_t tickCount = 0;
     int viewUpdates = 0;
-    std::tm localTime = FixedLocalTime(); // 30/07/02 14:05:09
     std::vector<std::string> messages;
     std::vector<std::string> refusedLogNames;
     std::vector<SaveFileRequest> saveRequests;
@@ -100,17 +103,6 @@ public:
     std::function<bool(CSettingsData&)> settingsDialog;
 
 private:
-    static std::tm FixedLocalTime() {
-        std::tm time{};
-        time.tm_year = 102;
-        time.tm_mon = 6;
-        time.tm_mday = 30;
-        time.tm_hour = 14;
-        time.tm_min = 5;
-        time.tm_sec = 9;
-        return time;
-    }
-
     TempFolder m_folder;
     std::string m_iniPath = HostPath(GetParentPath() + "..\\INI\\Quendix.ini");
     CPrivateProfile m_profile{m_iniPath};

@@ -16,30 +16,30 @@ inline std::string ProcFile(pid_t pid, const char* name) {
     return "/proc/" + std::to_string(pid) + "/" + name;
 }
 
-// Seconds of CPU used in user and kernel mode together.
-inline double CpuSeconds(pid_t pid) {
-    std::ifstream in(ProcFile(pid, "stat"));
+inline std::string FirstLine(pid_t pid, const char* name) {
+    std::ifstream in(ProcFile(pid, name));
     std::string line;
     std::getline(in, line);
-    const std::size_t afterName = line.rfind(')');
-    if (afterName == std::string::npos)
-        return 0.0;
-    // Fields 14 and 15 (utime, stime) counted from the pid; the name may hold blanks.
-    std::istringstream fields(line.substr(afterName + 2));
-    std::string field;
-    long ticks = 0;
-    for (int i = 3; i <= 15 && fields >> field; ++i)
-        if (i == 14 || i == 15)
-            ticks += std::stol(field);
-    return static_cast<double>(ticks) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    return line;
+}
+
+// Seconds of CPU used in user and kernel mode together.
+inline double CpuSeconds(pid_t pid) {
+    const std::string stat = FirstLine(pid, "stat");
+    // Fields 14 and 15 (utime, stime) counted from the pid; the name before them may hold blanks.
+    std::istringstream fields(stat.substr(stat.rfind(')') + 1));
+    std::string skipped;
+    for (int field = 3; field < 14; ++field)
+        fields >> skipped;
+    long user = 0;
+    long system = 0;
+    fields >> user >> system;
+    return static_cast<double>(user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
 // The executable's name as the kernel keeps it (at most 15 characters).
 inline std::string Command(pid_t pid) {
-    std::ifstream in(ProcFile(pid, "comm"));
-    std::string name;
-    std::getline(in, name);
-    return name;
+    return FirstLine(pid, "comm");
 }
 
 // True once the process has installed a handler for the signal.

@@ -1,7 +1,8 @@
 #pragma once
 // A fresh folder under the system's temporary folder, removed with everything in it at the end.
 
-#include <cstdlib>
+#include <QDir>
+#include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -12,18 +13,9 @@
 class TempFolder {
 public:
     TempFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "quendix-test-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
+        if (!m_dir.isValid())
             throw std::runtime_error("cannot create a temporary folder");
-        m_path = pattern;
     }
-    ~TempFolder() {
-        std::error_code error;
-        std::filesystem::remove_all(m_path, error);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& Path() const { return m_path; }
     std::filesystem::path operator/(std::string_view name) const { return m_path / name; }
@@ -38,5 +30,6 @@ public:
     }
 
 private:
-    std::filesystem::path m_path;
+    QTemporaryDir m_dir{QDir::tempPath() + "/quendix-test-XXXXXX"};
+    std::filesystem::path m_path = m_dir.path().toStdString();
 };

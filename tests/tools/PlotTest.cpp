@@ -120,23 +120,14 @@ TEST(PlotUnits, ConvertTheLoggedTravelTimeAndComeFromTheSettingsUnlessGiven) {
     };
     const Case cases[] = {
         {"", {}, {}, 150.0, "Range (m at 1500 m/s)"},
-        {"Units=1\r\nSoundSpeedMetric=1450.00\r\n",
-         {},
-         {},
-         475.72178477690284,
-         "Range (ft at 1450 m/s)"},
-        {"Units=2\r\nSoundSpeedMetric=1450.00\r\n",
-         {},
-         {},
-         100.0,
-         "Range (ms travel time, as logged)"},
-        {"Units=1\r\nSoundSpeedMetric=1450.00\r\n", UNITS_METRES, 1480.5, 148.05,
-         "Range (m at 1480.5 m/s)"},
-        {"SoundSpeedMetric=0\r\n", {}, {}, 150.0, "Range (m at 1500 m/s)"},
+        {"Units=1\nSoundSpeedMetric=1450", {}, {}, 475.721784776903, "Range (ft at 1450 m/s)"},
+        {"Units=2\nSoundSpeedMetric=1450", {}, {}, 100.0, "Range (ms travel time, as logged)"},
+        {"Units=1\nSoundSpeedMetric=1450", UNITS_METRES, 1480.5, 148.05, "Range (m at 1480.5 m/s)"},
+        {"SoundSpeedMetric=0", {}, {}, 150.0, "Range (m at 1500 m/s)"},
     };
     for (const Case& c : cases) {
         TempFolder folder;
-        TempFolder::WriteAll(folder / "Quendix.ini", "[Settings]\r\n" + c.ini);
+        TempFolder::WriteAll(folder / "Quendix.ini", "[Settings]\n" + c.ini);
         CPrivateProfile profile(folder / "Quendix.ini");
         const RangeUnits units = RangeUnits::Resolve(c.units, c.speed, profile);
         EXPECT_NEAR(units.FromMilliseconds(100.0), c.shown, 1e-9) << c.ini;

@@ -21,7 +21,7 @@ protected:
 
 } // namespace
 
-TEST_F(DataLog, LineLayoutByteForByte) {
+TEST_F(DataLog, LineLayoutByteForByteEvenAtSoundSpeedZero) {
     const std::pair<const char*, const char*> cases[] = {
         {"$2000 ^^^^", "30/07/02,14:05:09,Tpdr:10,Rng:1332.933ms,Offset:0.400ms,TelGrm:$2000 ^^^^"},
         {"", "30/07/02,14:05:09,Tpdr:10,Rng:-0.400ms,Offset:0.400ms,TelGrm:"},
@@ -35,27 +35,25 @@ TEST_F(DataLog, LineLayoutByteForByte) {
         m_doc.OnReply(reply);
         expected += std::string(line) + "\r\n";
     }
+    m_host.SetIniText("[Settings]\r\nSoundSpeedMetric=0\r\nOffsetMetric=0.6\r\n");
+    m_doc.OnNewDocument();
+    m_doc.OnReply("$250 ^^^^");
+    expected += "30/07/02,14:05:09,Tpdr:10,Rng:-infms,Offset:infms,TelGrm:$250 ^^^^\r\n";
     EXPECT_EQ(m_host.LogText(), expected);
     EXPECT_TRUE(m_host.messages.empty());
 }
 
-TEST_F(DataLog, LoggingDialogIsAskedWithTheCurrentNameInData) {
-    m_doc.OnNewDocument();
-    m_doc.OnLogging();
-    ASSERT_EQ(m_host.saveRequests.size(), 1u);
-    const SaveFileRequest& request = m_host.saveRequests[0];
-    EXPECT_EQ(request.defaultExtension, "txt");
-    EXPECT_EQ(request.initialName, "QuendixLog.txt");
-    EXPECT_EQ(request.filter, "LogFile (*.txt)|*.txt");
-    EXPECT_EQ(HostPath(request.initialFolder), m_host.DataFolder().string() + "/");
-}
-
 // The open log is moved aside: a re-open would make a new file under the old name.
-TEST_F(DataLog, OnlyANewNameReopensEvenOneDifferingInCase) {
+TEST_F(DataLog, LoggingDialogOffersTheCurrentNameAndOnlyANewNameReopens) {
     m_doc.OnNewDocument();
     fs::rename(m_host.LogPath(), m_host.LogPath("aside.txt"));
     m_host.saveFileAnswers = {std::nullopt, "QuendixLog.txt"};
     m_doc.OnLogging();
+    const SaveFileRequest& request = m_host.saveRequests.at(0);
+    EXPECT_EQ(request.defaultExtension, "txt");
+    EXPECT_EQ(request.initialName, "QuendixLog.txt");
+    EXPECT_EQ(request.filter, "LogFile (*.txt)|*.txt");
+    EXPECT_EQ(HostPath(request.initialFolder), m_host.DataFolder().string() + "/");
     m_doc.OnLogging();
     m_doc.OnReply("$5 ^^^^");
     EXPECT_FALSE(fs::exists(m_host.LogPath()));

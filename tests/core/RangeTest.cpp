@@ -2,7 +2,6 @@
 #include "CQuendixDoc.h"
 #include "FakeDocHost.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
 #include <tuple>
 
@@ -68,15 +67,4 @@ TEST(Range, ConnectedOnlyThroughTheMainWindow) {
     EXPECT_TRUE(doc.IsConnected());
     host.hasMainWindow = false;
     EXPECT_FALSE(doc.IsConnected());
-}
-
-// What the log reader must accept: sound speed 0 logs "inf" in a number's place.
-TEST(Range, SoundSpeedZeroGivesNonFiniteValuesWithoutFailing) {
-    FakeDocHost host;
-    host.SetIniText("[Settings]\r\nSoundSpeedMetric=0\r\nOffsetMetric=0.6\r\n");
-    CQuendixDoc doc(host);
-    doc.OnNewDocument();
-    doc.OnReply("$250 ^^^^");
-    EXPECT_FALSE(std::isfinite(doc.GetRange()));
-    EXPECT_NE(host.LogText().find(",Rng:-infms,Offset:infms,"), std::string::npos);
 }

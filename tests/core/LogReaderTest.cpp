@@ -73,7 +73,8 @@ TEST(LogLine, RefusesWhatIsNotALogLine) {
 
 TEST(LogLine, RecoversTheLineWrittenAfterAPowerCut) {
     for (const std::string& lost : {std::string("30/07/02,14:0"), std::string(300, '\0')}) {
-        const std::optional<LogLine> line = RecoverLogLine(lost + kLine);
+        const std::string text = lost + kLine; // the line's telegram is a view into it
+        const std::optional<LogLine> line = RecoverLogLine(text);
         ASSERT_TRUE(line);
         EXPECT_EQ(line->nSeconds, k30Jul02At140509);
         EXPECT_EQ(line->telegram, "$2000 ^^^^");

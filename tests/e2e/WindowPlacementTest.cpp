@@ -58,8 +58,11 @@ TEST(WindowOnDesktop, FrameLandsOnTheStoredRectangleAndIsStoredAgain) {
         installation.Program().Start();
         // The client is fitted inside the frame once the window manager has told the decorations.
         std::optional<WindowPlacement> frame;
-        if (!QTest::qWaitFor([&] { return (frame = FrameOf("Untitled - Quendix")) == expected; },
-                             WAIT_MS)) {
+        if (!QTest::qWaitFor(
+                [&, expected = expected] {
+                    return (frame = FrameOf("Untitled - Quendix")) == expected;
+                },
+                WAIT_MS)) {
             ASSERT_TRUE(frame.has_value()) << "no window on " << display.toStdString();
         }
         EXPECT_EQ(FormatWindowPlacement(*frame), FormatWindowPlacement(expected));

@@ -128,7 +128,7 @@ TEST_F(QuendixAppTest, OpenCommandOnlyActivatesTheFrameAgain) {
                                             {QDialog::Accepted, true},
                                             {QDialog::Accepted, false}}) {
         Frame().showNormal();
-        AnswerNextModal([answer](QWidget* modal) {
+        AnswerNextModal([answer = answer](QWidget* modal) {
             ASSERT_NE(qobject_cast<QFileDialog*>(modal), nullptr);
             static_cast<QDialog*>(modal)->done(answer);
         });

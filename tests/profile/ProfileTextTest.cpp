@@ -25,6 +25,7 @@ const std::tuple<const char*, const char*, const char*, std::optional<std::strin
     {"[s]\n\"k\"=1\n", "s", "k", std::nullopt},
     {"[s]\n\"k\"=1\n", "s", "\"k\"", "1"},
     {"[s]\n;k=1\n  ;k=2\nk=3\n", "s", "k", "3"},
+    {"[s]\n;k=1\n", "s", ";k", std::nullopt},
     {"[s]\n#k=1\n", "s", "#k", "1"},
     {"[s]\nk=a;b ; c\n", "s", "k", "a;b ; c"},
     {"k=1\n[s]\n", "s", "k", std::nullopt},

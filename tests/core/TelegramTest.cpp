@@ -21,23 +21,15 @@ const std::tuple<std::string, int, double, int> kTelegrams[] = {
     {"$12.5 <<-- -->>", STAT_OK, 12.5, DIR_LEFT},
     {"$12.5 -->> ??", STAT_OK, 12.5, DIR_RIGHT},
     {"$-NO REPLY-", STAT_NO_REPLY, 0.0, DIR_UNDETERMINED},
-    {"$12.0 -NO REPLY-", STAT_NO_REPLY, 0.0, DIR_UNDETERMINED},
     {"$12.0 ^^^^ -NO REPLY-", STAT_NO_REPLY, 0.0, DIR_UNDETERMINED},
     {"$12.5", STAT_BAD_TELEGRAM, 12.5, DIR_UNDETERMINED},
     {"$ ^^^^", STAT_BAD_TELEGRAM, 0.0, DIR_UNDETERMINED},
     {"123.4 ^^^^", STAT_BAD_TELEGRAM, 0.0, DIR_UNDETERMINED},
-    {"", STAT_BAD_TELEGRAM, 0.0, DIR_UNDETERMINED},
     {"^^^^ 99 $12 <<--", STAT_OK, 12.0, DIR_LEFT},
     {"-NO REPLY- $12 ^^^^", STAT_OK, 12.0, DIR_AHEAD},
     {"$x $12 ^^^^", STAT_BAD_TELEGRAM, 0.0, DIR_UNDETERMINED},
-    {"$-3.5 -->>", STAT_OK, -3.5, DIR_RIGHT},
-    {"$-->>", STAT_BAD_TELEGRAM, 0.0, DIR_UNDETERMINED}, // the sign begins no number
-    {"$5-->>", STAT_OK, 5.0, DIR_RIGHT},
     {"$5 ^^^", STAT_BAD_TELEGRAM, 5.0, DIR_UNDETERMINED},
     {"$5 ?", STAT_BAD_TELEGRAM, 5.0, DIR_UNDETERMINED},
-    {"$inf ^^^^", STAT_BAD_TELEGRAM, 0.0, DIR_UNDETERMINED},
-    {"$$12 ^^^^", STAT_BAD_TELEGRAM, 0.0, DIR_UNDETERMINED},
-    {"$ \t\n12 ??", STAT_OK, 12.0, DIR_UNDETERMINED},
 };
 
 } // namespace

@@ -1,4 +1,4 @@
-// The corrected range, the document's state at start-up and its link to the main window.
+// The corrected range and the document's state at start-up.
 #include "CQuendixDoc.h"
 #include "FakeDocHost.h"
 
@@ -37,7 +37,7 @@ TEST(Range, WorkedValuesInEveryUnit) {
 }
 
 // The other defaults are pinned where the first run saves them.
-TEST(Range, StartUpStateBeforeAnyReply) {
+TEST(Range, StartUpStateBeforeAnyReplyAndTheLinkAsTheMainWindowHasIt) {
     FakeDocHost host;
     host.SetIniText("[Settings]\r\nOffsetMetric=0.6\r\n");
     CQuendixDoc doc(host);
@@ -46,25 +46,7 @@ TEST(Range, StartUpStateBeforeAnyReply) {
     EXPECT_EQ(doc.GetDirection(), DIR_AHEAD);
     EXPECT_NEAR(doc.GetRange(), 99.4, 1e-12);
     EXPECT_EQ(host.viewUpdates, 1);
-}
-
-TEST(Range, TimerIntervalFromThePeriod) {
-    const std::pair<int, std::uint32_t> cases[] = {{0, 1000}, {2, 2000}, {-1, 4294966296u}};
-    for (const auto& [period, interval] : cases) {
-        FakeDocHost host;
-        host.SetIniText("[Settings]\r\nPeriod=" + std::to_string(period) + "\r\n");
-        CQuendixDoc doc(host);
-        doc.OnNewDocument();
-        EXPECT_EQ(doc.GetTimerInterval(), interval) << period;
-    }
-}
-
-TEST(Range, ConnectedOnlyThroughTheMainWindow) {
-    FakeDocHost host;
-    CQuendixDoc doc(host);
     EXPECT_FALSE(doc.IsConnected());
     host.mainWindow.connected = true;
     EXPECT_TRUE(doc.IsConnected());
-    host.hasMainWindow = false;
-    EXPECT_FALSE(doc.IsConnected());
 }

@@ -123,10 +123,14 @@ TEST(SettingsCommand, WithoutAMainWindowNoLinkChangeNoReconnect) {
         data.m_strComPort = "COM2";
         data.m_bLinkChanged = true;
         data.m_nTpdrNo = 33;
+        data.m_nPeriod = 0;
         return true;
     };
     doc.OnSettings();
     EXPECT_EQ(doc.GetComPort(), "COM1");
     EXPECT_EQ(doc.GetTpdrNo(), 33);
+    EXPECT_EQ(doc.GetTimerInterval(), 1000u);
     EXPECT_TRUE(host.mainWindow.calls.empty());
+    host.mainWindow.connected = true;
+    EXPECT_FALSE(doc.IsConnected());
 }

@@ -66,27 +66,23 @@ TEST_F(PrivateProfile, UnreadableOrOversizedTargetIsLeftAlone) {
     EXPECT_EQ(fs::file_size(IniPath()), huge.size());
 }
 
-TEST_F(PrivateProfile, KeepsModeAndSymbolicLink) {
+// A rename would give the file a new inode and leave a hard link with the old text and a
+// symbolic link replaced by a plain file; a rewrite in place keeps the inode, and with it the
+// links, the owner, the group and the mode. (A file of another owner and a folder that is not
+// writable are the drills'.)
+TEST_F(PrivateProfile, SaveRewritesInPlaceThroughSymbolicAndHardLinks) {
     const fs::path real = m_folder / "real.ini";
+    const fs::path hardLink = m_folder / "link.ini";
     TempFolder::WriteAll(real, "[s]\r\nk=1\r\n");
     fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_hard_link(real, hardLink);
     fs::create_symlink(real, IniPath());
 
     ASSERT_TRUE(m_profile.WriteProfileInt("s", "k", 2));
     EXPECT_TRUE(fs::is_symlink(IniPath()));
-    EXPECT_EQ(TempFolder::ReadAll(real), "[s]\r\nk=2\r\n");
+    EXPECT_TRUE(fs::equivalent(real, hardLink));
+    EXPECT_EQ(TempFolder::ReadAll(hardLink), "[s]\r\nk=2\r\n");
     EXPECT_EQ(fs::status(real).permissions(), fs::perms::owner_read | fs::perms::owner_write);
-}
-
-// A rename would give the file a new inode and leave the link with the old text; a rewrite in
-// place keeps the inode, and with it the links, the owner, the group and the mode. (A file of
-// another owner and a folder that is not writable are the drills'.)
-TEST_F(PrivateProfile, SaveReachesEveryHardLinkOfTheFile) {
-    SetFileText("[s]\r\nk=1\r\n");
-    fs::create_hard_link(IniPath(), m_folder / "link.ini");
-    EXPECT_TRUE(m_profile.WriteProfileString("s", "k", "2"));
-    EXPECT_EQ(TempFolder::ReadAll(m_folder / "link.ini"), "[s]\r\nk=2\r\n");
-    EXPECT_TRUE(fs::equivalent(IniPath(), m_folder / "link.ini"));
 }
 
 // A full disk, played by a limit on file sizes: no rename can be made, and the rewrite in place

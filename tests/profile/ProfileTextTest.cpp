@@ -9,8 +9,7 @@ namespace {
 
 // The text, the section, the key, and the value found.
 const std::tuple<const char*, const char*, const char*, std::optional<std::string>> kLookups[] = {
-    {"[Settings]\r\nUnits=2\r\n", "settings", "UNITS", "2"},
-    {"[s]\r\nz=MiXed Case\r\n", "S", "Z", "MiXed Case"},
+    {"[Settings]\r\nUnits=MiXed Case\r\n", "settings", "UNITS", "MiXed Case"},
     {" \t[ Settings ] \r\n \t TpdrNo \t= \t 12 \t\r\n", "Settings", "TpdrNo", "12"},
     {"[Settings] trailing words\r\nk=1\r\n", "Settings", "k", "1"},
     {"[Settings\r\nk=1\r\n", "Settings", "k", "1"},
@@ -33,7 +32,6 @@ const std::tuple<const char*, const char*, const char*, std::optional<std::strin
     {"[s]\r\n\r\nk=1", "s", "k", "1"},
     {"[s]\nk=1\nk=2\n", "s", "k", "1"},
     {"[s]\na=1\n[t]\n[s]\nb=2\n", "s", "b", std::nullopt},
-    {"[s]\nk=\n", "s", "k", ""},
     {"[s]\n[t]\nk=1\n", "s", "k", std::nullopt},
     {"[s]\nk\n", "s", "k", std::nullopt},
     {"", "s", "k", std::nullopt},

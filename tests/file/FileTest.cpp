@@ -20,18 +20,12 @@ bool Append(CFile& file, std::string_view text) {
 TEST(File, AppendsAfterWhateverTheFileHolds) {
     TempFolder folder;
     const fs::path log = folder / "log.txt";
-    {
-        CFile file;
-        ASSERT_TRUE(file.Open(log.string()));
-        file.SeekToEnd();
-        ASSERT_TRUE(Append(file, "one\r\n"));
-        EXPECT_TRUE(file.Flush());
-    }
-    EXPECT_EQ(TempFolder::ReadAll(log), "one\r\n");
+    TempFolder::WriteAll(log, "one\r\n");
     CFile file;
     ASSERT_TRUE(file.Open(log.string()));
     file.SeekToEnd();
     ASSERT_TRUE(Append(file, "two\r\n"));
+    EXPECT_TRUE(file.Flush());
     EXPECT_EQ(TempFolder::ReadAll(log), "one\r\ntwo\r\n");
     std::ofstream(log, std::ios::app) << "note\n";
     ASSERT_TRUE(Append(file, "three\r\n"));
@@ -41,17 +35,19 @@ TEST(File, AppendsAfterWhateverTheFileHolds) {
     EXPECT_EQ(TempFolder::ReadAll(log), "four\r\n");
 }
 
-TEST(File, SecondHolderIsRefusedUntilTheFirstCloses) {
+TEST(File, SecondHolderIsRefusedUntilTheFirstIsGone) {
     TempFolder folder;
     const std::string log = (folder / "log.txt").string();
-    CFile first;
     CFile second;
-    ASSERT_TRUE(first.Open(log));
-    EXPECT_FALSE(second.Open(log));
-    EXPECT_FALSE(second.IsOpen());
-    first.Close();
-    first.Close();
+    {
+        CFile first;
+        ASSERT_TRUE(first.Open(log));
+        EXPECT_FALSE(second.Open(log));
+        EXPECT_FALSE(second.IsOpen());
+    }
     EXPECT_TRUE(second.Open(log));
+    second.Close();
+    second.Close();
 }
 
 TEST(File, RefusesWhatIsNoWritableRegularFile) {

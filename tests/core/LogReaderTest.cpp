@@ -49,6 +49,7 @@ TEST(LogLine, TimeTakesALeapSecondAndTheCenturyFromTheYear) {
     EXPECT_EQ(*ParseLogTime("31/12/02,23:59:60"), *ParseLogTime("01/01/03,00:00:00"));
     EXPECT_EQ(*ParseLogTime("01/01/69,00:00:00"), -365 * 86400);
     EXPECT_GT(*ParseLogTime("31/12/68,00:00:00"), *ParseLogTime("01/01/03,00:00:00"));
+    EXPECT_FALSE(ParseLogTime("31/12/02,23:59:599"));
 }
 
 TEST(LogLine, RefusesWhatIsNotALogLine) {
@@ -63,7 +64,8 @@ TEST(LogLine, RefusesWhatIsNotALogLine) {
              "30/07/02,14:05:61,Tpdr:10,Rng:1332.933ms,Offset:0.400ms,TelGrm:",
              "30/07/:0,14:05:09,Tpdr:10,Rng:1332.933ms,Offset:0.400ms,TelGrm:",
              "30/07/02,14:05:0:,Tpdr:10,Rng:1332.933ms,Offset:0.400ms,TelGrm:",
-             "30-07-02,14:05:09,Tpdr:10,Rng:1332.933ms,Offset:0.400ms,TelGrm:",
+             "30/07-02,14:05:09,Tpdr:10,Rng:1332.933ms,Offset:0.400ms,TelGrm:",
+             "30/07/02,14.05:09,Tpdr:10,Rng:1332.933ms,Offset:0.400ms,TelGrm:",
              " 30/07/02,14:05:09,Tpdr:10,Rng:1332.933ms,Offset:0.400ms,TelGrm:",
          })
         EXPECT_FALSE(ParseLogLine(text)) << text;

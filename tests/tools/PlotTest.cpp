@@ -115,7 +115,6 @@ TEST(PlotUnits, ConvertTheLoggedTravelTimeAndComeFromTheSettingsUnlessGiven) {
     // The settings, the units and speed given, what 100 ms shows as, and the axis title.
     const std::tuple<std::string, std::optional<int>, std::optional<double>, double, std::string>
         cases[] = {
-            {"", {}, {}, 150.0, "Range (m at 1500 m/s)"},
             {"Units=1\nSoundSpeedMetric=1450", {}, {}, 475.721784776903, "Range (ft at 1450 m/s)"},
             {"Units=2\nSoundSpeedMetric=1450", {}, {}, 100.0, "Range (ms travel time, as logged)"},
             {"Units=1\nSoundSpeedMetric=1450", UNITS_METRES, 1480.5, 148.05,

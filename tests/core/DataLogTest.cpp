@@ -1,4 +1,5 @@
-// The data log on real files in the fake installation's DATA folder.
+// The data log on real files in the fake installation's DATA folder. Appending and exclusive
+// use are the log file's own (FileTest).
 #include "CQuendixDoc.h"
 #include "FakeDocHost.h"
 
@@ -15,11 +16,12 @@ protected:
     DataLog() { m_host.SetIniText("[Settings]\r\nOffsetMetric=0.6\r\n"); }
 
     FakeDocHost m_host;
+    CQuendixDoc m_doc{m_host};
 };
 
 } // namespace
 
-TEST_F(DataLog, LineLayoutByteForByte) {
+TEST_F(DataLog, LineLayoutByteForByteEvenAtSoundSpeedZero) {
     const std::pair<const char*, const char*> cases[] = {
         {"$2000 ^^^^", "30/07/02,14:05:09,Tpdr:10,Rng:1332.933ms,Offset:0.400ms,TelGrm:$2000 ^^^^"},
         {"", "30/07/02,14:05:09,Tpdr:10,Rng:-0.400ms,Offset:0.400ms,TelGrm:"},
@@ -27,79 +29,40 @@ TEST_F(DataLog, LineLayoutByteForByte) {
                              "TelGrm:$-NO REPLY-, x\r"},
         {"$1500.6 ??", "30/07/02,14:05:09,Tpdr:10,Rng:1000.000ms,Offset:0.400ms,TelGrm:$1500.6 ??"},
     };
-    CQuendixDoc doc(m_host);
-    doc.OnNewDocument();
+    m_doc.OnNewDocument();
     std::string expected;
     for (const auto& [reply, line] : cases) {
-        doc.OnReply(reply);
+        m_doc.OnReply(reply);
         expected += std::string(line) + "\r\n";
     }
+    m_host.SetIniText("[Settings]\r\nSoundSpeedMetric=0\r\nOffsetMetric=0.6\r\n");
+    m_doc.OnNewDocument();
+    m_doc.OnReply("$250 ^^^^");
+    expected += "30/07/02,14:05:09,Tpdr:10,Rng:-infms,Offset:infms,TelGrm:$250 ^^^^\r\n";
     EXPECT_EQ(m_host.LogText(), expected);
     EXPECT_TRUE(m_host.messages.empty());
 }
 
-TEST_F(DataLog, AppendsToExistingLinesAndClosesOnExit) {
-    TempFolder::WriteAll(m_host.LogPath(), "older line\r\n");
-    {
-        CQuendixDoc doc(m_host);
-        doc.OnNewDocument();
-        doc.OnReply("$5 ^^^^");
-        CQuendixDoc second(m_host); // a second running copy cannot share the log
-        second.OnNewDocument();
-        EXPECT_EQ(m_host.messages, std::vector<std::string>{kFailure});
-    }
-    CQuendixDoc doc(m_host);
-    doc.OnNewDocument();
-    doc.OnReply("$6 ^^^^");
-    const std::string log = m_host.LogText();
-    EXPECT_EQ(log.rfind("older line\r\n", 0), 0u);
-    EXPECT_NE(log.find("TelGrm:$5 ^^^^\r\n"), std::string::npos);
-    EXPECT_NE(log.find("TelGrm:$6 ^^^^\r\n"), std::string::npos);
-}
-
-TEST_F(DataLog, MissingDataFolderWarnsOnceAndLogsNothing) {
-    fs::remove_all(m_host.DataFolder());
-    CQuendixDoc doc(m_host);
-    EXPECT_TRUE(doc.OnNewDocument());
-    doc.OnReply("$5 ^^^^");
-    doc.OnReply("$6 ^^^^");
-    EXPECT_EQ(m_host.messages, std::vector<std::string>{kFailure});
-    EXPECT_FALSE(fs::exists(m_host.DataFolder()));
-}
-
-TEST_F(DataLog, LoggingDialogIsAskedWithTheCurrentNameInData) {
-    CQuendixDoc doc(m_host);
-    doc.OnNewDocument();
-    doc.OnLogging();
-    ASSERT_EQ(m_host.saveRequests.size(), 1u);
-    const SaveFileRequest& request = m_host.saveRequests[0];
+// The open log is moved aside: a re-open would make a new file under the old name.
+TEST_F(DataLog, LoggingDialogOffersTheCurrentNameAndOnlyANewNameReopens) {
+    m_doc.OnNewDocument();
+    fs::rename(m_host.LogPath(), m_host.LogPath("aside.txt"));
+    m_host.saveFileAnswers = {std::nullopt, "QuendixLog.txt"};
+    m_doc.OnLogging();
+    const SaveFileRequest& request = m_host.saveRequests.at(0);
     EXPECT_EQ(request.defaultExtension, "txt");
     EXPECT_EQ(request.initialName, "QuendixLog.txt");
     EXPECT_EQ(request.filter, "LogFile (*.txt)|*.txt");
     EXPECT_EQ(HostPath(request.initialFolder), m_host.DataFolder().string() + "/");
-}
-
-// The open log is moved aside: a re-open would make a new file under the old name.
-TEST_F(DataLog, CancelOrTheSameNameLeavesTheOpenLogAlone) {
-    CQuendixDoc doc(m_host);
-    doc.OnNewDocument();
-    fs::rename(m_host.LogPath(), m_host.LogPath("aside.txt"));
-    m_host.saveFileAnswers = {std::nullopt, "QuendixLog.txt"};
-    doc.OnLogging();
-    doc.OnLogging();
-    doc.OnReply("$5 ^^^^");
+    m_doc.OnLogging();
+    m_doc.OnReply("$5 ^^^^");
     EXPECT_FALSE(fs::exists(m_host.LogPath()));
     EXPECT_NE(m_host.LogText("aside.txt").find("TelGrm:$5 ^^^^"), std::string::npos);
-}
 
-TEST_F(DataLog, NameDifferingOnlyInCaseReopens) {
-    CQuendixDoc doc(m_host);
-    doc.OnNewDocument();
     m_host.saveFileAnswers = {"quendixlog.txt"};
-    doc.OnLogging();
-    doc.OnReply("$5 ^^^^");
-    EXPECT_EQ(m_host.LogText(), "");
-    EXPECT_NE(m_host.LogText("quendixlog.txt").find("TelGrm:$5 ^^^^"), std::string::npos);
+    m_doc.OnLogging();
+    m_doc.OnReply("$6 ^^^^");
+    EXPECT_NE(m_host.LogText("quendixlog.txt").find("TelGrm:$6 ^^^^"), std::string::npos);
 }
 
 TEST_F(DataLog, NewNameWhileNotLoggingIsOnlyStored) {
@@ -112,28 +75,27 @@ TEST_F(DataLog, NewNameWhileNotLoggingIsOnlyStored) {
         doc.OnLogging();
         doc.OnReply("$5 ^^^^");
         EXPECT_FALSE(fs::exists(m_host.LogPath("Other.txt")));
-        EXPECT_EQ(m_host.messages.size(), 1u);
+        EXPECT_EQ(m_host.messages, std::vector<std::string>{kFailure});
     }
     EXPECT_NE(m_host.IniText().find("LogFileName=Other.txt\r\n"), std::string::npos);
 }
 
 TEST_F(DataLog, FailedReopenWritesNothingAnywhere) {
-    CQuendixDoc doc(m_host);
-    doc.OnNewDocument();
+    m_doc.OnNewDocument();
     fs::create_directory(m_host.LogPath("Blocked.txt"));
     m_host.saveFileAnswers = {"Blocked.txt", "Next.txt"};
-    doc.OnLogging();
+    m_doc.OnLogging();
     EXPECT_EQ(m_host.messages, std::vector<std::string>{kFailure});
-    doc.OnReply("$5 ^^^^");
+    m_doc.OnReply("$5 ^^^^");
     EXPECT_EQ(m_host.LogText(), "");
     EXPECT_TRUE(fs::is_directory(m_host.LogPath("Blocked.txt")));
 
-    doc.OnLogging(); // a good name later on resumes logging
-    doc.OnReply("$6 ^^^^");
+    m_doc.OnLogging(); // a good name later on resumes logging
+    m_doc.OnReply("$6 ^^^^");
     EXPECT_NE(m_host.LogText("Next.txt").find("TelGrm:$6 ^^^^"), std::string::npos);
 }
 
-TEST_F(DataLog, NameReachingOutsideDataIsRefused) {
+TEST_F(DataLog, NameReachingOutsideDataIsRefusedDotsInsideANameAreNot) {
     const char* names[] = {"../escape.txt", "..\\escape.txt", "sub/x.txt", "a\\b.txt", "..", "."};
     for (const char* name : names) {
         m_host.messages.clear();
@@ -147,16 +109,8 @@ TEST_F(DataLog, NameReachingOutsideDataIsRefused) {
     EXPECT_FALSE(fs::exists(m_host.Folder() / "bin" / "escape.txt"));
     EXPECT_TRUE(fs::is_empty(m_host.DataFolder()));
 
-    CQuendixDoc doc(m_host);
-    m_host.SetIniText("[Settings]\r\n");
-    doc.OnNewDocument();
-    m_host.saveFileAnswers = {"../escape.txt"};
-    doc.OnLogging();
-    doc.OnReply("$5 ^^^^");
-    EXPECT_FALSE(fs::exists(m_host.Folder() / "bin" / "escape.txt"));
-
-    m_host.saveFileAnswers = {"Run..2.txt"}; // dots inside a name stay in DATA
-    doc.OnLogging();
-    doc.OnReply("$6 ^^^^");
+    m_host.SetIniText("[Settings]\r\nLogFileName=Run..2.txt\r\n");
+    m_doc.OnNewDocument();
+    m_doc.OnReply("$6 ^^^^");
     EXPECT_NE(m_host.LogText("Run..2.txt").find("TelGrm:$6 ^^^^"), std::string::npos);
 }

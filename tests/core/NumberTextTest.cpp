@@ -9,7 +9,6 @@ namespace {
 
 void ExpectClassicNumbers() {
     EXPECT_EQ(FormatFixed(1234.567, 2), "1234.57");
-    EXPECT_EQ(FormatFixed(-0.4, 3), "-0.400");
     EXPECT_EQ(FormatFixed(249.4, 1, 5), "249.4");
     EXPECT_EQ(FormatFixed(9.96, 1, 5), " 10.0");
     EXPECT_EQ(FormatGeneral(0.1, 15), "0.1");
@@ -22,7 +21,7 @@ void ExpectClassicNumbers() {
 TEST(NumberText, ParsesTheLeadingDecimalNumberOnly) {
     const std::string zeros(400, '0');
     const std::pair<std::string, std::optional<double>> cases[] = {
-        {"  -3.5e1x", -35.0},
+        {" \t\n-3.5e1x", -35.0},
         {"+.5", 0.5},
         {"7.", 7.0},
         {"1e", 1.0},

@@ -8,37 +8,21 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kFirstRun = "[Settings]\r\n"
-                              "Units=0\r\n"
-                              "SoundSpeedMetric=1500.00\r\n"
-                              "TpdrNo=10\r\n"
-                              "Period=2\r\n"
-                              "LogFileName=QuendixLog.txt\r\n"
-                              "OffsetMetric=0.00\r\n"
-                              "ComPort=COM1\r\n"
-                              "BaudRate=4,800\r\n";
+const char* const kFirstRun = "[Settings]\r\nUnits=0\r\nSoundSpeedMetric=1500.00\r\nTpdrNo=10\r\n"
+                              "Period=2\r\nLogFileName=QuendixLog.txt\r\nOffsetMetric=0.00\r\n"
+                              "ComPort=COM1\r\nBaudRate=4,800\r\n";
 
-// The value of one key as the next start would read it.
-std::string Stored(FakeDocHost& host, const char* key) {
-    return host.GetProfile().GetProfileString("Settings", key, "<absent>");
-}
-
-// Runs a start-up, a reply of 100 m and a normal exit on the given INI text.
-std::string RoundTrip(FakeDocHost& host, const std::string& ini, double* range = nullptr) {
-    host.SetIniText(ini);
-    {
-        CQuendixDoc doc(host);
-        doc.OnNewDocument();
-        doc.OnReply("$100 ^^^^");
-        if (range)
-            *range = doc.GetRange();
-    }
-    return host.IniText();
+// The value a start-up and a normal exit save for the key of a "key=value" line.
+std::string Saved(const std::string& line) {
+    FakeDocHost host;
+    host.SetIniText("[Settings]\r\n" + line + "\r\n");
+    CQuendixDoc(host).OnNewDocument();
+    return host.GetProfile().GetProfileString("Settings", line.substr(0, line.find('=')), "");
 }
 
 } // namespace
 
-TEST(Settings, FirstRunWritesTheDefaultsInOrder) {
+TEST(Settings, FirstRunWritesTheDefaultsInOrderAtExit) {
     FakeDocHost host;
     {
         CQuendixDoc doc(host);
@@ -48,102 +32,28 @@ TEST(Settings, FirstRunWritesTheDefaultsInOrder) {
     EXPECT_EQ(host.IniText(), kFirstRun);
 }
 
+// An empty value keeps what the document had; a missing key gives the default.
 TEST(Settings, StoredValuesLoadAndSaveBack) {
-    struct Case {
-        const char* line;
-        const char* key;
-        const char* saved;
+    const std::pair<std::string, std::string> cases[] = {
+        {"Units=2", "2"},
+        {"Units=1", "1"},
+        {"Units=5", "0"},
+        {"SoundSpeedMetric=1234.567", "1234.57"},
+        {"SoundSpeedMetric=fast", "0.00"},
+        {"SoundSpeedMetric=", "1500.00"},
+        {"OffsetMetric=", "0.60"},
+        {"Period=", "2"},
+        {"ComPort=", "COM1"},
     };
-    const Case cases[] = {
-        {"Units=2", "Units", "2"},
-        {"Units=1", "Units", "1"},
-        {"Units=5", "Units", "0"},
-        {"Units=-1", "Units", "0"},
-        {"SoundSpeedMetric=1234.567", "SoundSpeedMetric", "1234.57"},
-        {"SoundSpeedMetric=1,500", "SoundSpeedMetric", "1.00"},
-        {"SoundSpeedMetric=fast", "SoundSpeedMetric", "0.00"},
-        {"SoundSpeedMetric=", "SoundSpeedMetric", "1500.00"},
-        {"OffsetMetric=0.3048", "OffsetMetric", "0.30"},
-        {"OffsetMetric=", "OffsetMetric", "0.60"},
-        {"TpdrNo=250", "TpdrNo", "250"},
-        {"Period=0", "Period", "0"},
-        {"Period=", "Period", "2"},
-        {"ComPort=COM7", "ComPort", "COM7"},
-        {"ComPort=", "ComPort", "COM1"},
-        {"BaudRate=9,600", "BaudRate", "9,600"},
-        {"LogFileName=Run2.txt", "LogFileName", "Run2.txt"},
-    };
-    for (const Case& c : cases) {
-        FakeDocHost host;
-        RoundTrip(host, std::string("[Settings]\r\n") + c.line + "\r\n");
-        EXPECT_EQ(Stored(host, c.key), c.saved) << c.line;
-    }
+    for (const auto& [line, saved] : cases)
+        EXPECT_EQ(Saved(line), saved) << line;
 }
 
-TEST(Settings, EmptyOffsetKeepsTheConstructorValueMissingGivesZero) {
+TEST(SettingsCommand, CopiesInListsThePortsAndCancelTakesNothingBack) {
     FakeDocHost host;
-    double range = 0.0;
-    RoundTrip(host, "[Settings]\r\nOffsetMetric=\r\n", &range);
-    EXPECT_NEAR(range, 99.4, 1e-12);
-    RoundTrip(host, "[Settings]\r\n", &range);
-    EXPECT_DOUBLE_EQ(range, 100.0);
-}
-
-TEST(Settings, HandEditedFileSurvivesASave) {
-    FakeDocHost host;
-    const std::string edited = "; site 4 display\n[MainFrameState]\nSettings=1 2 3 4 0 0\n\n"
-                               "[Ports]\nCOM3=/dev/ttyUSB0\n\n"
-                               "[Settings]\n; changed by hand\ntpdrno = 12\nComPort=COM3\n";
-    const std::string saved = RoundTrip(host, edited);
-    EXPECT_EQ(saved, "; site 4 display\n[MainFrameState]\nSettings=1 2 3 4 0 0\n\n"
-                     "[Ports]\nCOM3=/dev/ttyUSB0\n\n"
-                     "[Settings]\n; changed by hand\ntpdrno=12\r\nComPort=COM3\r\nUnits=0\r\n"
-                     "SoundSpeedMetric=1500.00\r\nPeriod=2\r\nLogFileName=QuendixLog.txt\r\n"
-                     "OffsetMetric=0.00\r\nBaudRate=4,800\r\n");
-}
-
-TEST(Settings, NewDocumentRestoresStoredValuesAndKeepsTheMeasurement) {
-    FakeDocHost host;
-    host.SetIniText("[Settings]\r\nTpdrNo=12\r\n");
-    CQuendixDoc doc(host);
-    doc.OnNewDocument();
-    doc.OnReply("$42 -->>");
-    host.settingsDialog = [](CSettingsData& data) {
-        data.m_nTpdrNo = 55;
-        return true;
-    };
-    doc.OnSettings();
-    EXPECT_EQ(doc.GetTpdrNo(), 55);
-    doc.OnNewDocument();
-    EXPECT_EQ(doc.GetTpdrNo(), 12);
-    EXPECT_EQ(doc.GetStatus(), STAT_OK);
-    EXPECT_EQ(doc.GetDirection(), DIR_RIGHT);
-    EXPECT_DOUBLE_EQ(doc.GetRange(), 42.0);
-}
-
-TEST(SettingsCommand, CopiesInAndListsThePorts) {
-    FakeDocHost host;
-    host.SetIniText("[Settings]\r\nUnits=1\r\nPeriod=0\r\nTpdrNo=-3\r\nComPort=COM9\r\n"
+    host.SetIniText("[Settings]\r\nUnits=1\r\nPeriod=7\r\nTpdrNo=-3\r\nComPort=COM9\r\n"
                     "BaudRate=2,400\r\nSoundSpeedMetric=1450\r\nOffsetMetric=1.5\r\n");
     host.mainWindow.ports = {"COM9", "COM1", "COM2"};
-    CQuendixDoc doc(host);
-    doc.OnNewDocument();
-    doc.OnSettings();
-    ASSERT_EQ(host.seenBySettingsDialog.size(), 1u);
-    const CSettingsData& in = host.seenBySettingsDialog[0];
-    EXPECT_EQ(in.m_nPeriod, 0u);
-    EXPECT_EQ(in.m_nTpdrNo, 4294967293u);
-    EXPECT_EQ(in.m_nUnits, UNITS_FEET);
-    EXPECT_EQ(in.m_dSoundSpeedMetric, 1450.0);
-    EXPECT_EQ(in.m_dOffsetMetric, 1.5);
-    EXPECT_EQ(in.m_strComPort, "COM9");
-    EXPECT_EQ(in.m_strBaudRate, "2,400");
-    EXPECT_EQ(in.m_arrComPorts, (std::vector<std::string>{"COM9", "COM1", "COM2"}));
-    EXPECT_FALSE(in.m_bLinkChanged);
-}
-
-TEST(SettingsCommand, CancelChangesNothingButReconnectsAndRecomputes) {
-    FakeDocHost host;
     CQuendixDoc doc(host);
     doc.OnNewDocument();
     host.settingsDialog = [](CSettingsData& data) {
@@ -153,8 +63,17 @@ TEST(SettingsCommand, CancelChangesNothingButReconnectsAndRecomputes) {
     };
     const int updates = host.viewUpdates;
     doc.OnSettings();
-    EXPECT_EQ(doc.GetTpdrNo(), 10);
-    EXPECT_EQ(doc.GetTimerInterval(), 2000u);
+    const CSettingsData& in = host.seenBySettingsDialog.at(0);
+    EXPECT_EQ(in.m_nPeriod, 7u);
+    EXPECT_EQ(in.m_nTpdrNo, 4294967293u);
+    EXPECT_EQ(in.m_nUnits, UNITS_FEET);
+    EXPECT_EQ(in.m_dSoundSpeedMetric, 1450.0);
+    EXPECT_EQ(in.m_dOffsetMetric, 1.5);
+    EXPECT_EQ(in.m_strComPort, "COM9");
+    EXPECT_EQ(in.m_strBaudRate, "2,400");
+    EXPECT_EQ(in.m_arrComPorts, (std::vector<std::string>{"COM9", "COM1", "COM2"}));
+    EXPECT_EQ(doc.GetTpdrNo(), -3);
+    EXPECT_EQ(doc.GetTimerInterval(), 7000u);
     EXPECT_EQ(host.mainWindow.calls, (std::vector<std::string>{"GetPortList", "Connect"}));
     EXPECT_EQ(host.viewUpdates, updates + 1);
 }
@@ -195,21 +114,23 @@ TEST(SettingsCommand, OkTakesTheValuesBackInOrder) {
               (std::vector<std::string>{"GetPortList", "RestartInterrogationTimer", "Connect"}));
 }
 
-TEST(SettingsCommand, WithoutAMainWindowNoPortsNoLinkChangeNoReconnect) {
+TEST(SettingsCommand, WithoutAMainWindowNoLinkChangeNoReconnect) {
     FakeDocHost host;
     host.hasMainWindow = false;
-    host.mainWindow.ports = {"COM2"};
     CQuendixDoc doc(host);
     doc.OnNewDocument();
     host.settingsDialog = [](CSettingsData& data) {
         data.m_strComPort = "COM2";
         data.m_bLinkChanged = true;
         data.m_nTpdrNo = 33;
+        data.m_nPeriod = 0;
         return true;
     };
     doc.OnSettings();
-    EXPECT_TRUE(host.seenBySettingsDialog[0].m_arrComPorts.empty());
     EXPECT_EQ(doc.GetComPort(), "COM1");
     EXPECT_EQ(doc.GetTpdrNo(), 33);
+    EXPECT_EQ(doc.GetTimerInterval(), 1000u);
     EXPECT_TRUE(host.mainWindow.calls.empty());
+    host.mainWindow.connected = true;
+    EXPECT_FALSE(doc.IsConnected());
 }

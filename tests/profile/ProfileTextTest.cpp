@@ -3,19 +3,13 @@
 
 #include <climits>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
-struct LookupCase {
-    const char* text;
-    const char* section;
-    const char* key;
-    std::optional<std::string> expected;
-};
-
-const LookupCase kLookups[] = {
-    {"[Settings]\r\nUnits=2\r\n", "settings", "UNITS", "2"},
-    {"[s]\r\nk=MiXed Case\r\n", "S", "K", "MiXed Case"},
+// The text, the section, the key, and the value found.
+const std::tuple<const char*, const char*, const char*, std::optional<std::string>> kLookups[] = {
+    {"[Settings]\r\nZone_A=MiXed Case\r\n", "settings", "zone_a", "MiXed Case"},
     {" \t[ Settings ] \r\n \t TpdrNo \t= \t 12 \t\r\n", "Settings", "TpdrNo", "12"},
     {"[Settings] trailing words\r\nk=1\r\n", "Settings", "k", "1"},
     {"[Settings\r\nk=1\r\n", "Settings", "k", "1"},
@@ -24,11 +18,13 @@ const LookupCase kLookups[] = {
     {"[s]\nk= 'x' \n", "s", "k", "x"},
     {"[s]\nk=\"x'\n", "s", "k", "\"x'"},
     {"[s]\nk=\"\n", "s", "k", "\""},
+    {"[s]\nk=\"\"\n", "s", "k", ""},
     {"[s]\nk=\"\"x\"\"\n", "s", "k", "\"x\""},
     {"[s]\nk=a\"b\"\n", "s", "k", "a\"b\""},
     {"[s]\n\"k\"=1\n", "s", "k", std::nullopt},
     {"[s]\n\"k\"=1\n", "s", "\"k\"", "1"},
     {"[s]\n;k=1\n  ;k=2\nk=3\n", "s", "k", "3"},
+    {"[s]\n;k=1\n", "s", ";k", std::nullopt},
     {"[s]\n#k=1\n", "s", "#k", "1"},
     {"[s]\nk=a;b ; c\n", "s", "k", "a;b ; c"},
     {"k=1\n[s]\n", "s", "k", std::nullopt},
@@ -36,25 +32,13 @@ const LookupCase kLookups[] = {
     {"[s]\r\n\r\nk=1", "s", "k", "1"},
     {"[s]\nk=1\nk=2\n", "s", "k", "1"},
     {"[s]\na=1\n[t]\n[s]\nb=2\n", "s", "b", std::nullopt},
-    {"[s]\na=1\n[t]\n[s]\nb=2\n", "s", "a", "1"},
-    {"[s]\nk=\n", "s", "k", ""},
-    {"[s]\nk=   \t\n", "s", "k", ""},
-    {"[s]\nk=1\n", "s", "j", std::nullopt},
-    {"[s]\nk=1\n", "t", "k", std::nullopt},
     {"[s]\n[t]\nk=1\n", "s", "k", std::nullopt},
     {"[s]\nk\n", "s", "k", std::nullopt},
     {"", "s", "k", std::nullopt},
 };
 
-struct WriteCase {
-    const char* before;
-    const char* section;
-    const char* key;
-    const char* value;
-    const char* after;
-};
-
-const WriteCase kWrites[] = {
+// The text before, the section, the key, the value written, and the text after.
+const std::tuple<const char*, const char*, const char*, const char*, const char*> kWrites[] = {
     {"", "Settings", "Units", "0", "[Settings]\r\nUnits=0\r\n"},
     {"; top\r\n[SETTINGS]\r\n  units = 5 ; x\r\nOther=1\r\n", "Settings", "Units", "0",
      "; top\r\n[SETTINGS]\r\nunits=0\r\nOther=1\r\n"},
@@ -63,44 +47,27 @@ const WriteCase kWrites[] = {
     {"[s]\r\n\r\n[t]\r\n", "s", "a", "1", "[s]\r\na=1\r\n\r\n[t]\r\n"},
     {"[s]\r\na=1\r\n", "t", "b", "2", "[s]\r\na=1\r\n[t]\r\nb=2\r\n"},
     {"[s]\r\na=1", "s", "b", "2", "[s]\r\na=1\r\nb=2\r\n"},
-    {"[s]\r\na=1", "t", "b", "2", "[s]\r\na=1\r\n[t]\r\nb=2\r\n"},
-    {"[s]", "s", "a", "1", "[s]\r\na=1\r\n"},
     {"[s]\na=1\nb=2\n", "s", "a", "9", "[s]\na=9\r\nb=2\n"},
-    {"[s]\r\na=1\r\na=2\r\n", "s", "A", "3", "[s]\r\na=3\r\na=2\r\n"},
-    {"[s]\r\na=1\r\n[t]\r\n[s]\r\nb=2\r\n", "s", "c", "3",
-     "[s]\r\na=1\r\nc=3\r\n[t]\r\n[s]\r\nb=2\r\n"},
     {"junk\r\nk=v\r\n[s]\r\n", "s", "k", "1", "junk\r\nk=v\r\n[s]\r\nk=1\r\n"},
-    {"[s]\r\na=1\r\nstray\r\n", "s", "b", "2", "[s]\r\na=1\r\nb=2\r\nstray\r\n"},
-    {"[s] ; c\r\n", "s", "a", "1", "[s] ; c\r\na=1\r\n"},
     {"[s]\r\na=1\r\n", "s", "a", " \"x\" ;y", "[s]\r\na= \"x\" ;y\r\n"},
-    {"[s]\r\na=1\r\n", "s", "a", "", "[s]\r\na=\r\n"},
 };
 
 } // namespace
 
 TEST(ProfileText, LooksUpAsWindowsDoes) {
-    for (const LookupCase& c : kLookups) {
-        EXPECT_EQ(CProfileText(c.text).GetValue(c.section, c.key), c.expected)
-            << "text: " << testing::PrintToString(std::string(c.text)) << " [" << c.section << "] "
-            << c.key;
+    for (const auto& [text, section, key, expected] : kLookups) {
+        EXPECT_EQ(CProfileText(text).GetValue(section, key), expected)
+            << "text: " << testing::PrintToString(std::string(text)) << " [" << section << "] "
+            << key;
     }
 }
 
 TEST(ProfileText, RewritesOneLineAndKeepsEveryOtherByte) {
-    for (const WriteCase& c : kWrites) {
-        CProfileText text(c.before);
-        ASSERT_TRUE(text.SetValue(c.section, c.key, c.value));
-        EXPECT_EQ(text.Text(), c.after) << "before: " << testing::PrintToString(c.before);
+    for (const auto& [before, section, key, value, after] : kWrites) {
+        CProfileText text(before);
+        ASSERT_TRUE(text.SetValue(section, key, value));
+        EXPECT_EQ(text.Text(), after) << "before: " << testing::PrintToString(before);
     }
-}
-
-TEST(ProfileText, WrittenValueReadsBack) {
-    CProfileText text("[s]\r\nother=1\r\n");
-    for (const char* value : {"4,800", "C:\\x;y", "", "a=b", "QuendixLog.txt"}) {
-        ASSERT_TRUE(text.SetValue("Settings", "Key", value));
-        EXPECT_EQ(text.GetValue("settings", "key"), value);
-    }
-    EXPECT_EQ(text.GetValue("s", "other"), "1");
 }
 
 TEST(ProfileText, RefusesWhatWouldReadBackDifferently) {

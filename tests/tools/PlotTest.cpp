@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -111,48 +112,29 @@ TEST_F(Plot, PixelsShowTheRangesTheSilenceTheMarksAndTheCues) {
 }
 
 TEST(PlotUnits, ConvertTheLoggedTravelTimeAndComeFromTheSettingsUnlessGiven) {
-    struct Case {
-        std::string ini;
-        std::optional<int> units;
-        std::optional<double> speed;
-        double shown; // for 100 ms
-        std::string axis;
-    };
-    const Case cases[] = {
-        {"", {}, {}, 150.0, "Range (m at 1500 m/s)"},
-        {"Units=1\r\nSoundSpeedMetric=1450.00\r\n",
-         {},
-         {},
-         475.72178477690284,
-         "Range (ft at 1450 m/s)"},
-        {"Units=2\r\nSoundSpeedMetric=1450.00\r\n",
-         {},
-         {},
-         100.0,
-         "Range (ms travel time, as logged)"},
-        {"Units=1\r\nSoundSpeedMetric=1450.00\r\n", UNITS_METRES, 1480.5, 148.05,
-         "Range (m at 1480.5 m/s)"},
-        {"SoundSpeedMetric=0\r\n", {}, {}, 150.0, "Range (m at 1500 m/s)"},
-    };
-    for (const Case& c : cases) {
+    // The settings, the units and speed given, what 100 ms shows as, and the axis title.
+    const std::tuple<std::string, std::optional<int>, std::optional<double>, double, std::string>
+        cases[] = {
+            {"Units=1\nSoundSpeedMetric=1450", {}, {}, 475.721784776903, "Range (ft at 1450 m/s)"},
+            {"Units=2\nSoundSpeedMetric=1450", {}, {}, 100.0, "Range (ms travel time, as logged)"},
+            {"Units=1\nSoundSpeedMetric=1450", UNITS_METRES, 1480.5, 148.05,
+             "Range (m at 1480.5 m/s)"},
+            {"SoundSpeedMetric=0", {}, {}, 150.0, "Range (m at 1500 m/s)"},
+        };
+    for (const auto& [ini, given, speed, shown, axis] : cases) {
         TempFolder folder;
-        TempFolder::WriteAll(folder / "Quendix.ini", "[Settings]\r\n" + c.ini);
+        TempFolder::WriteAll(folder / "Quendix.ini", "[Settings]\n" + ini);
         CPrivateProfile profile(folder / "Quendix.ini");
-        const RangeUnits units = RangeUnits::Resolve(c.units, c.speed, profile);
-        EXPECT_NEAR(units.FromMilliseconds(100.0), c.shown, 1e-9) << c.ini;
-        EXPECT_EQ(units.AxisTitle(), c.axis) << c.ini;
+        const RangeUnits units = RangeUnits::Resolve(given, speed, profile);
+        EXPECT_NEAR(units.FromMilliseconds(100.0), shown, 1e-9) << ini;
+        EXPECT_EQ(units.AxisTitle(), axis) << ini;
     }
 }
 
 TEST(PlotCommand, AnswersBadInputWithAMessageAndAnExitStatus) {
-    struct Case {
-        std::optional<std::string> log;
-        QStringList args;
-        int status;
-        std::string message;
-    };
     const std::string line = kLog.substr(0, kLog.find('\n') + 1);
-    const Case cases[] = {
+    // The log (none: no file), the options, the exit status, and what the message says.
+    const std::tuple<std::optional<std::string>, QStringList, int, std::string> cases[] = {
         {{}, {}, 1, "cannot read"},
         {"", {}, 1, "is empty"},
         {"[Settings]\r\nUnits=0\r\n", {}, 1, "is no data log"},
@@ -163,16 +145,16 @@ TEST(PlotCommand, AnswersBadInputWithAMessageAndAnExitStatus) {
         {line, {"--size", "100x100"}, 2, "--size"},
         {line, {"-o", "log.bmp"}, 2, "-o"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [log, args, status, message] : cases) {
         TempFolder folder;
-        if (c.log)
-            TempFolder::WriteAll(folder / "log.txt", *c.log);
+        if (log)
+            TempFolder::WriteAll(folder / "log.txt", *log);
         QProcess plot;
         plot.setWorkingDirectory(QString::fromStdString(folder.Path().string()));
-        plot.start(QUENDIX_PLOT_BINARY, QStringList{"log.txt"} + c.args);
+        plot.start(QUENDIX_PLOT_BINARY, QStringList{"log.txt"} + args);
         ASSERT_TRUE(plot.waitForFinished(30000));
-        EXPECT_EQ(plot.exitCode(), c.status) << c.message;
-        EXPECT_THAT(plot.readAllStandardError().toStdString(), HasSubstr(c.message));
-        EXPECT_EQ(fs::exists(folder / "log.png"), c.status == 0) << c.message;
+        EXPECT_EQ(plot.exitCode(), status) << message;
+        EXPECT_THAT(plot.readAllStandardError().toStdString(), HasSubstr(message));
+        EXPECT_EQ(fs::exists(folder / "log.png"), status == 0) << message;
     }
 }

@@ -29,9 +29,8 @@ public:
     const std::string& SlavePath() const { return m_strSlave; }
 
     // Writes every byte, waiting while the slave's reader catches up; false after the deadline.
-    bool Write(std::string_view bytes,
-               std::chrono::milliseconds deadline = std::chrono::seconds(20)) {
-        const auto end = Clock::now() + deadline;
+    bool Write(std::string_view bytes) {
+        const auto end = Clock::now() + std::chrono::seconds(20);
         while (!bytes.empty()) {
             const ssize_t written = write(m_master, bytes.data(), bytes.size());
             if (written > 0)

@@ -1,6 +1,6 @@
 #pragma once
-// A main window for the link's read notices: records each message and, when given a link,
-// drains it as the frame does, records the text, then acts on the link as told.
+// A main window for the link's read notices: when given a link, it drains it as the frame
+// does, records the text, then acts on the link as told.
 
 #include "CSerialLink.h"
 #include "IWindowTarget.h"
@@ -11,8 +11,7 @@
 
 class RecordingTarget : public IWindowTarget {
 public:
-    void OnWindowMessage(std::uint32_t message) override {
-        messages.push_back(message);
+    void OnWindowMessage(std::uint32_t) override {
         if (!pDrainedLink)
             return;
         texts.push_back(pDrainedLink->Receive());
@@ -22,6 +21,5 @@ public:
 
     CSerialLink* pDrainedLink = nullptr;
     std::function<void(CSerialLink&)> act;
-    std::vector<std::uint32_t> messages;
     std::vector<std::string> texts;
 };

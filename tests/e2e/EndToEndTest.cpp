@@ -62,15 +62,13 @@ TEST(EndToEnd, LogsEveryReplyOfTheSimulator) {
     installation.Program().Terminate();
     const std::optional<std::string> output = simulator.Stop();
     ASSERT_TRUE(output);
+    EXPECT_FALSE(std::filesystem::is_symlink(simulator.Link())) << "the simulator left its link";
 
     // The simulator prints "<seconds> $10% -> <reply>" for each exchange.
     const std::string answered =
         std::regex_replace(*output, std::regex(R"([0-9.]+ \$10% -> (.*)\n)"), "$1\r\n",
                            std::regex_constants::format_no_copy);
     EXPECT_TRUE(answered.starts_with(installation.Telegrams())) << answered;
-    EXPECT_TRUE(
-        std::regex_search(installation.Telegrams(), std::regex(R"(^\$[0-9]+\.[0-9] \S+\r\n)")))
-        << installation.Telegrams();
 }
 
 } // namespace

@@ -59,8 +59,6 @@ TEST_F(SimTest, AnswersAsScripted) {
         SCOPED_TRACE(args.join(' ').toStdString());
         Start(args);
         EXPECT_EQ(Interrogate(nTpdr), reply);
-        const QString request = QString("$%1% -> ").arg(nTpdr);
-        EXPECT_TRUE(sim->ReadLineWith(request).endsWith(QString::fromStdString(reply)));
     }
 }
 
@@ -116,13 +114,6 @@ TEST_F(SimTest, WaitsQuietlyWhileNoOneHasThePortOpen) {
     EXPECT_LT(ProcessFacts::CpuSeconds(pid) - cpuBefore, 0.1);
     ASSERT_TRUE(link.Open(101));
     EXPECT_EQ(Interrogate(10), "$500.0 -->>");
-}
-
-TEST(SimCommand, EndsCleanlyOnSigtermAndRemovesItsLink) {
-    Simulator sim;
-    ASSERT_TRUE(std::filesystem::is_symlink(sim.Link()));
-    EXPECT_TRUE(sim.Stop());
-    EXPECT_FALSE(std::filesystem::is_symlink(sim.Link()));
 }
 
 TEST(SimCommand, HelpAndBadOptions) {

@@ -105,7 +105,6 @@ TEST_F(Installation, ProgramKeepsItsLogAndSettingsInTheInstallation) {
         10000))
         << Read("bin/DATA/QuendixLog.txt");
     program.Terminate();
-    EXPECT_THAT(Read("INI/Quendix.ini"), HasSubstr("\r\nTpdrNo=10\r\n"));
     EXPECT_THAT(Read("INI/Quendix.ini"), HasSubstr("\r\n[MainFrameState]\r\nSettings="));
 
     // The installed plot finds the settings beside its installation: feet, as the operator chose.

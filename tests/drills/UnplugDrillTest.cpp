@@ -33,7 +33,6 @@ TEST(Drill, UnpluggedUnitCostsNoCpuAndIsFoundAgainWhenPluggedBackIn) {
     unit.reset();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !HoldsOpen(installation.Program(), unplugged); }));
     EXPECT_LT(CpuShareOver(installation.Program(), UNPLUGGED), IDLE_CPU_SHARE);
-    EXPECT_TRUE(installation.Program().IsRunning());
 
     unit = std::make_unique<PtyFarEnd>();
     fs::create_symlink(unit->SlavePath(), name);

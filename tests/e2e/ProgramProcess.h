@@ -22,7 +22,6 @@ public:
     void Kill();
 
     qint64 Pid() const { return m_process.processId(); }
-    bool IsRunning() const { return m_process.state() != QProcess::NotRunning; }
 
 private:
     std::filesystem::path m_binary;

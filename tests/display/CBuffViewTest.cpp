@@ -36,19 +36,13 @@ COLORREF PixelAt(const QImage& image, int x, int y) {
     return ToColorRef(image.pixelColor(x, y));
 }
 
-TEST(BuffView, EachPaintPreparesThenDrawsOnTheFilledBackground) {
+TEST(BuffView, TheBufferAndTheMappingFollowTheClientArea) {
     BarView view;
-    const QImage first = view.grab().toImage();
-    EXPECT_EQ(PixelAt(first, 5, 5), BACKGROUND);
-    EXPECT_EQ(PixelAt(first, 150, 95), BACKGROUND); // outside the square, filled all the same
-    EXPECT_EQ(PixelAt(first, 50, 50), PEN);
-
-    view.resize(300, 300); // the buffer and the mapping follow the client area
-    const QImage second = view.grab().toImage();
-    EXPECT_EQ(PixelAt(second, 295, 295), BACKGROUND);
-    EXPECT_EQ(PixelAt(second, 150, 150), PEN);
-    // Nothing erases the window between paints: the buffer covers it all.
-    EXPECT_TRUE(view.testAttribute(Qt::WA_OpaquePaintEvent));
+    view.grab();
+    view.resize(300, 300);
+    const QImage picture = view.grab().toImage();
+    EXPECT_EQ(PixelAt(picture, 295, 295), BACKGROUND);
+    EXPECT_EQ(PixelAt(picture, 150, 150), PEN);
 }
 
 } // namespace

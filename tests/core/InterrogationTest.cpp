@@ -53,11 +53,3 @@ TEST_F(Interrogation, TimesOutAfterMoreThan1500MsAcrossTheCounterWrap) {
     EXPECT_EQ(m_doc.GetDirection(), DIR_LEFT);
     EXPECT_EQ(m_host.LogText(), log);
 }
-
-TEST_F(Interrogation, WithoutAMainWindowTheWaitIsStillArmed) {
-    m_host.hasMainWindow = false;
-    m_doc.OnReply("$5 ^^^^");
-    TickAt(0);
-    TickAt(1501);
-    EXPECT_EQ(m_doc.GetStatus(), STAT_NO_TELEGRAM);
-}

@@ -21,7 +21,6 @@ const std::tuple<const char*, const char*, const char*, std::optional<std::strin
     {"[s]\nk=\"\"\n", "s", "k", ""},
     {"[s]\nk=\"\"x\"\"\n", "s", "k", "\"x\""},
     {"[s]\nk=a\"b\"\n", "s", "k", "a\"b\""},
-    {"[s]\n\"k\"=1\n", "s", "k", std::nullopt},
     {"[s]\n\"k\"=1\n", "s", "\"k\"", "1"},
     {"[s]\n;k=1\n  ;k=2\nk=3\n", "s", "k", "3"},
     {"[s]\n;k=1\n", "s", ";k", std::nullopt},

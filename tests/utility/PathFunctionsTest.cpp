@@ -1,14 +1,7 @@
-// The program's location and the conversion of its Windows-style paths.
+// The parent folder of a path and the conversion of the program's Windows-style paths.
 #include "PathFunctions.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
-
-TEST(PathFunctions, ModulePathIsThisExecutable) {
-    const std::string path = MfxGetModulePathName();
-    EXPECT_EQ(std::filesystem::path(path).filename(), "utility_tests");
-    EXPECT_TRUE(std::filesystem::is_regular_file(path));
-}
 
 TEST(PathFunctions, ParentPathEndsInASeparator) {
     const std::pair<std::string, std::string> cases[] = {

@@ -115,3 +115,16 @@ TEST(DataLogReader, ReadsWhatTheDocumentWroteAndSkipsWhatAPowerCutDamaged) {
     EXPECT_FALSE(ReadDataLog(host.LogPath("missing.txt"), [](const LogLine&) {}));
     EXPECT_EQ(errno, ENOENT);
 }
+
+// A line that crosses from one of the reader's blocks into the next is read whole.
+TEST(DataLogReader, ReadsLinesAcrossBlocks) {
+    std::string text;
+    for (int i = 0; i < 16000; ++i)
+        text += kLine + "\r\n";
+    const TempFolder folder;
+    TempFolder::WriteAll(folder / "log.txt", text);
+    const auto counts = ReadDataLog((folder / "log.txt").string(), [](const LogLine&) {});
+    ASSERT_TRUE(counts);
+    EXPECT_EQ(counts->nLines, 16000u);
+    EXPECT_EQ(counts->nDamaged, 0u);
+}

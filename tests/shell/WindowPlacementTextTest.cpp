@@ -57,6 +57,8 @@ TEST(ScreenFit, KeepsReachableWindowsAndMovesLostOnes) {
         {"far left", QRect(-5000, 100, 500, 400), QRect(0, 100, 500, 400)},
         {"far right, low", QRect(9000, 900, 500, 400), QRect(2700, 600, 500, 400)},
         {"below the first", QRect(100, 3000, 500, 400), QRect(100, 680, 500, 400)},
+        {"below the second", QRect(2500, 1500, 300, 300), QRect(2500, 700, 300, 300)},
+        {"far below, nearer the first", QRect(2000, 3000, 300, 300), QRect(1620, 780, 300, 300)},
         {"in the gap above the second", QRect(2500, -600, 300, 300), QRect(2500, 200, 300, 300)},
         {"too big and lost", QRect(-9000, -9000, 4000, 3000), QRect(0, 0, 4000, 3000)},
         {"empty", QRect(0, 0, 0, 0), QRect(0, 0, MIN_WINDOW_WIDTH, MIN_WINDOW_HEIGHT)},

@@ -64,8 +64,9 @@ TEST_P(IniDrill, StartsWithWhatItCouldReadAndLosesNothingOnSave) {
 
     installation.Program().Start(PrivateMounts());
     ASSERT_TRUE(WaitUntilItCatchesSigterm(installation.Program()));
-    if (drill.bMapsUnit)
+    if (drill.bMapsUnit) {
         EXPECT_EQ(unit.Read(4, 10s), "$7%\n");
+    }
     installation.Program().Terminate();
 
     if (drill.lay == Lay::FOLDER_MISSING) {

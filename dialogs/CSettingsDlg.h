@@ -23,7 +23,6 @@ public:
 
     // The control of that template id, or null.
     QWidget* GetDlgItem(int id) const;
-    bool IsLinkChanged() const { return m_settings.m_bLinkChanged; }
 
     void setVisible(bool visible) override;
 

@@ -2,7 +2,7 @@
 // Tells each change of the link's state once, on the "quendix.link" category: the window
 // reconnects at every interrogation tick while the link is down, and a minute of ticks with the
 // unit unplugged is one line, not sixty. A lost device that stays away is the same story as its
-// loss; when it is back, the line says after how long.
+// loss; when the link works again, the line says after how long it did not.
 
 #include "LinkState.h"
 
@@ -26,6 +26,6 @@ private:
 
     const PortDiagnosis& m_diagnosis;
     std::optional<LinkState> m_told;
-    // When the link was lost, until it connects again.
-    std::optional<Clock::time_point> m_lostAt;
+    // Since when the link does not work, after it did, until it works again.
+    std::optional<Clock::time_point> m_awaySince;
 };

@@ -107,6 +107,19 @@ bool CSerialDevice::IsCharacterDevice() const {
     return stat(m_path.c_str(), &info) == 0 && S_ISCHR(info.st_mode);
 }
 
+bool CSerialDevice::IsPresent() const {
+    const std::string target = Target();
+    if (!IsCharacterDevice() || target.empty())
+        return false;
+    const std::string name = fs::path(target).filename().string();
+    if (!name.starts_with("ttyS"))
+        return true;
+    // sysfs says whether a UART was found ("0": none).
+    std::ifstream typeFile("/sys/class/tty/" + name + "/type");
+    int type = 0;
+    return typeFile >> type && type != 0;
+}
+
 std::string CSerialDevice::Target() const {
     std::error_code error;
     const fs::path target = fs::canonical(m_path, error);

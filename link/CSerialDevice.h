@@ -13,6 +13,9 @@ public:
     const std::string& Path() const { return m_path; }
     bool Exists() const;
     bool IsCharacterDevice() const;
+    // A character device, and for a ttyS node a UART behind it (the kernel makes a node for every
+    // possible UART). The device is not opened, so a port in use counts.
+    bool IsPresent() const;
     // The path with every link resolved ("/dev/ttyUSB0" for a by-id name); "" when absent.
     std::string Target() const;
     // Its names under /dev/serial/by-id and /dev/serial/by-path: they stay with the adapter in

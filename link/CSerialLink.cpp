@@ -1,8 +1,6 @@
 #include "CSerialLink.h"
 
 #include "CDCB.h"
-#include "CWriteEvent.h"
-#include "Instrumentation.h"
 #include "QMgr.h"
 #include "TickCount.h"
 #include "eCommProp.h"
@@ -109,14 +107,22 @@ std::string CSerialLink::Receive() {
     return text;
 }
 
+bool CSerialLink::IsIn(PortReport::State state) const {
+    return m_bConnected && m_pInstrument && m_pInstrument->Report().state == state;
+}
+
 bool CSerialLink::IsConnected() const {
-    return m_bConnected && m_pInstrument && m_pInstrument->IsPortOpen();
+    return IsIn(PortReport::State::Open);
+}
+
+bool CSerialLink::IsOpening() const {
+    return IsIn(PortReport::State::Opening);
 }
 
 bool CSerialLink::IsLost() const {
-    return m_bConnected && m_pInstrument && !m_pInstrument->IsPortOpen();
+    return IsIn(PortReport::State::Lost);
 }
 
-std::string CSerialLink::PortError() const {
-    return m_pInstrument ? m_pInstrument->PortError() : std::string();
+PortReport CSerialLink::Report() const {
+    return m_pInstrument ? m_pInstrument->Report() : PortReport{};
 }

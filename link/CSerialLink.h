@@ -1,8 +1,9 @@
 #pragma once
-// The program's one connection to the ranging unit: opens and configures the serial device
-// through the communications library, queues outgoing texts, drains received telegrams and
-// tears everything down again. It moves whole texts and knows nothing of the protocol.
+// The program's one connection to the ranging unit: opens and configures the port through the
+// communications library, queues outgoing texts, drains received telegrams and tears everything
+// down again. It moves whole texts and knows nothing of the protocol.
 
+#include "Instrumentation.h"
 #include "PortNamespace.h"
 #include "ReplyMechanism.h"
 
@@ -12,25 +13,23 @@
 #include <string>
 #include <string_view>
 
-class CWriteEvent;
-class IWindowTarget;
-class Instrumentation;
 class QMgr;
+class QObject;
 
 class CSerialLink {
 public:
     // Yields the application's main window at the moment of asking, or null when there is none.
-    using MainWindowLookup = std::function<IWindowTarget*()>;
+    using MainWindowLookup = std::function<QObject*()>;
 
     // The ports name the devices that the port names stand for.
     CSerialLink(MainWindowLookup findMainWindow, PortNamespace ports);
-    // Closes the link if the owner has not, so no port or thread outlives it.
+    // Closes the link if the owner has not, so no port outlives it.
     virtual ~CSerialLink();
     CSerialLink(const CSerialLink&) = delete;
     CSerialLink& operator=(const CSerialLink&) = delete;
 
-    // Rebuilds the library objects and opens the device; true when the port really opened.
-    // Even when it did not, the queues exist and Send queues and cues as usual.
+    // Rebuilds the library objects and opens the port; true when a device opened or a network
+    // connection was started. Even when not, the queues exist and Send queues and cues as usual.
     bool Open(std::uint32_t nMessage);
     void Close();
     // Up to the first NUL; a text longer than a library buffer is dropped like one for which
@@ -43,17 +42,20 @@ public:
     void SetPortName(const std::string& strPortName) { m_strPortName = strPortName; }
     int GetBaud() const { return m_nBaud; }
     void SetBaud(int nBaud) { m_nBaud = nBaud; }
-    // False after a failed open, after Close, and once the port was lost (device unplugged).
+    // True while the port works: opened, and (a network port) connected. False after a failed
+    // open, after Close, while a connection is being made, and once the port was lost.
     bool IsConnected() const;
-    // True once a port that opened was lost: the device unplugged, the far end hung up.
+    // True while a network connection is being made: the next opening would only restart it.
+    bool IsOpening() const;
+    // True once a port that worked was lost: the device unplugged, the far end hung up.
     bool IsLost() const;
-    // The port's own words for why the last opening failed; "" when it opened or was never
-    // tried.
-    std::string PortError() const;
+    // What the port did; a closed report while the link is closed.
+    PortReport Report() const;
     // The queue manager while open, null while closed; for diagnostics and tests.
     const QMgr* GetQMgr() const { return m_pQMgr.get(); }
 
 private:
+    bool IsIn(PortReport::State state) const;
     void SetCommProperties();
     void OpenReadSide(std::uint32_t nMessage);
     void OpenWriteSide();

@@ -3,7 +3,7 @@
 #include "PortNamespace.h"
 
 bool ComPortExists(int nPort, const PortNamespace& ports) {
-    return ports.DeviceExists("//./COM" + std::to_string(nPort));
+    return ports.IsPresent("//./COM" + std::to_string(nPort));
 }
 
 void EnumerateComPorts(std::vector<std::string>& list, int nHighest, const PortNamespace& ports) {

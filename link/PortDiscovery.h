@@ -9,7 +9,7 @@ class PortNamespace;
 
 inline constexpr int HIGHEST_PORT_PROBED = 32;
 
-// True when a device is really there for port n.
+// True when a device is really there for port n, or it leads to a network address.
 bool ComPortExists(int nPort, const PortNamespace& ports);
 
 // Appends "COMn" for every present port from 1 up to and including nHighest, in ascending

@@ -77,6 +77,18 @@ int ParseBaudRate(std::string_view text) {
     return static_cast<int>(rate);
 }
 
+int ComPortNumber(std::string_view port) {
+    const auto isLetter = [&](std::size_t i, char upper) {
+        return port[i] == upper || port[i] == upper - 'A' + 'a';
+    };
+    if (port.size() < 4 || port[3] == '0' || !isLetter(0, 'C') || !isLetter(1, 'O') ||
+        !isLetter(2, 'M'))
+        return 0;
+    port.remove_prefix(3);
+    const auto number = TakeDigits(port);
+    return number && port.empty() ? static_cast<int>(*number) : 0;
+}
+
 void MakeDeviceName(std::string& strPortName) {
     strPortName.insert(0, "\\\\.\\");
 }

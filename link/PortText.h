@@ -11,5 +11,8 @@
 // Text without a leading number, or a result beyond a 32-bit rate, gives 0, which opens no port.
 int ParseBaudRate(std::string_view text);
 
+// n of "COMn" in any case, n without leading zeros; 0 for any other name.
+int ComPortNumber(std::string_view port);
+
 // "COM1" becomes "\\.\COM1"; a name that already has the prefix gets it a second time.
 void MakeDeviceName(std::string& strPortName);

@@ -14,9 +14,8 @@
 #include <climits>
 
 CMainFrame::CMainFrame(IShellApp& app, PortNamespace ports)
-    : m_app(app), m_ports(std::move(ports)),
-      m_link([this]() -> IWindowTarget* { return this; }, m_ports), m_diagnosis(m_ports),
-      m_linkMonitor(m_diagnosis) {
+    : m_app(app), m_ports(std::move(ports)), m_link([this]() -> QObject* { return this; }, m_ports),
+      m_diagnosis(m_ports), m_linkMonitor(m_diagnosis) {
     // The document's title for an unnamed document, then the program's.
     setWindowTitle(QStringLiteral("Untitled - Quendix"));
     CreateMenus();
@@ -75,19 +74,12 @@ void CMainFrame::ShowAs(int nCmdShow) {
     activateWindow();
 }
 
-bool CMainFrame::OnCommand(std::uint32_t wParam) {
-    // A reception may be signalled as command 101 as well as message 101; a notification code
-    // in the high word makes it another command.
-    if (wParam == WM_LINK_REPLY) {
+bool CMainFrame::event(QEvent* event) {
+    if (event->type() == WindowMessageEvent(WM_LINK_REPLY)) {
         OnLinkReply();
+        return true;
     }
-    return false;
-}
-
-void CMainFrame::OnWindowMessage(std::uint32_t message) {
-    if (message == WM_LINK_REPLY) {
-        OnLinkReply();
-    }
+    return QMainWindow::event(event);
 }
 
 // Hands the last text received to the document, even when nothing was queued.
@@ -107,12 +99,13 @@ void CMainFrame::timerEvent(QTimerEvent* event) {
     if (doc == nullptr) {
         return;
     }
-    // A lost device (an adapter unplugged) comes back by itself once it is there again. The loss
-    // is told before the reconnection replaces the port that saw it.
-    if (m_link.IsLost()) {
+    // A lost device (an adapter unplugged) or server comes back by itself once it is there
+    // again. What the port did since it was last told (lost, or a connection made or failed) is
+    // told before a reconnection replaces it; a connection under way is left to finish.
+    if (m_link.Report().state != m_toldPortState) {
         ReportLinkState(*doc);
     }
-    if (!m_link.IsConnected()) {
+    if (!m_link.IsConnected() && !m_link.IsOpening()) {
         Connect();
     }
     doc->OnInterrogateTimer();
@@ -160,12 +153,14 @@ bool CMainFrame::Connect() {
 }
 
 void CMainFrame::ReportLinkState(const CQuendixDoc& doc) {
+    m_toldPortState = m_link.Report().state;
     const LinkState state = m_diagnosis.Classify(m_link, doc.GetComPort(), doc.GetBaudRate());
     const std::optional<std::string> text = m_linkMonitor.Note(state, CLinkMonitor::Clock::now());
     // Rich text, so that a long reason wraps.
     if (text && centralWidget()) {
         centralWidget()->setToolTip(
             QStringLiteral("<p>%1</p>").arg(QString::fromStdString(*text).toHtmlEscaped()));
+        centralWidget()->update();
     }
 }
 

@@ -6,7 +6,6 @@
 #include "CLinkMonitor.h"
 #include "CSerialLink.h"
 #include "IMainWindow.h"
-#include "IWindowTarget.h"
 #include "PortDiagnosis.h"
 #include "PortNamespace.h"
 
@@ -18,7 +17,7 @@
 class CQuendixDoc;
 class IShellApp;
 
-class CMainFrame : public QMainWindow, public IMainWindow, public IWindowTarget {
+class CMainFrame : public QMainWindow, public IMainWindow {
     Q_OBJECT
 
 public:
@@ -32,14 +31,6 @@ public:
     // Re-arms the timer, shows the window as the show command says, connects the link.
     void ActivateFrame(int nCmdShow);
 
-    // A command word as the window system delivers it: the identifier in the low word, the
-    // notification code in the high word. The menu's commands reach their handlers directly;
-    // here only the reply command 101 means anything, and nothing routes it further.
-    bool OnCommand(std::uint32_t wParam);
-
-    // The comms layer's notification, on the user-interface thread.
-    void OnWindowMessage(std::uint32_t message) override;
-
     void SendToUnit(const std::string& text) override;
     void RestartInterrogationTimer() override;
     bool IsConnected() const override;
@@ -47,6 +38,8 @@ public:
     void GetPortList(std::vector<std::string>& list) override;
 
 protected:
+    // Message 101, the link's notice that telegrams wait, reaches OnLinkReply.
+    bool event(QEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -56,7 +49,8 @@ private:
     void OnSettings();
     void OnLogging();
     void ShowAs(int nCmdShow);
-    // Tells a change of the link's state on the diagnostic output and in the view's tooltip.
+    // Tells a change of the link's state on the diagnostic output, in the view's tooltip and on
+    // the view.
     void ReportLinkState(const CQuendixDoc& doc);
     static void MakeDeviceName(std::string& port);
     static int ParseBaudRate(const std::string& text);
@@ -67,6 +61,8 @@ private:
     int m_nInterrogateTimer = 0;
     const PortNamespace m_ports;
     CSerialLink m_link;
+    // What the port was doing when its state was last told.
+    PortReport::State m_toldPortState = PortReport::State::Closed;
     const PortDiagnosis m_diagnosis;
     CLinkMonitor m_linkMonitor;
 };

@@ -12,6 +12,7 @@
 #include "PathFunctions.h"
 #include "PortNamespace.h"
 #include "ScreenFit.h"
+#include "TickCount.h"
 #include "WindowPlacementText.h"
 
 #include <QFileDialog>
@@ -20,7 +21,6 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStringList>
-#include <chrono>
 #include <ctime>
 #include <utility>
 
@@ -76,10 +76,7 @@ void CQuendixApp::SetProfilePath(const std::string& relativePath) {
 
 void CQuendixApp::CreateDocumentFrameAndView() {
     m_pDocument = std::make_unique<CQuendixDoc>(*this);
-    m_pFrame = std::make_unique<CMainFrame>(
-        *this, PortNamespace([pProfile = m_pProfile](std::string_view port) {
-            return pProfile->GetProfileString("Ports", port, "");
-        }));
+    m_pFrame = std::make_unique<CMainFrame>(*this, PortNamespace::OfProfile(m_pProfile));
     m_pView = new CQuendixView(*m_pDocument, m_pFrame.get());
     m_pFrame->setCentralWidget(m_pView);
     m_pFrame->SetActiveDocument(m_pDocument.get());
@@ -148,9 +145,7 @@ IMainWindow* CQuendixApp::GetMainWnd() {
 }
 
 std::uint32_t CQuendixApp::GetTickCount() {
-    const auto sinceBoot = std::chrono::steady_clock::now().time_since_epoch();
-    return static_cast<std::uint32_t>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(sinceBoot).count());
+    return TickCount();
 }
 
 void CQuendixApp::UpdateAllViews() {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-// The message (and command) the communications library signals a received telegram with.
+// The message the communications library signals received telegrams with.
 inline constexpr std::uint32_t WM_LINK_REPLY = 101;
 
 // How the frame is shown when it is activated.

@@ -1,11 +1,13 @@
-// Figures of the real program against a unit on a pseudo-terminal, offscreen:
+// Figures of the real program against a unit on a pseudo-terminal, reached directly and
+// through ser2net (raw TCP and RFC 2217), offscreen:
 //  - reply-to-log latency: from the unit's write of a telegram to its line in the log file;
 //  - CPU of the display at period 1 s while the unit answers every interrogation, and while the
-//    unit is unplugged (the link is opened again at every tick);
+//    unit is unplugged or its server stopped (the link is opened again at every tick);
 //  - resident memory, against an empty Qt main window on the same platform.
 // Usage: quendix-bench-shell QUENDIX_BINARY MINIMAL_WINDOW_BINARY [SAMPLES] [CPU_SECONDS]
 #include "ProcessFacts.h"
 #include "PtyFarEnd.h"
+#include "Ser2net.h"
 #include "TempFolder.h"
 
 #include <algorithm>
@@ -14,6 +16,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <optional>
 #include <signal.h>
 #include <spawn.h>
 #include <string>
@@ -22,8 +26,6 @@
 #include <thread>
 #include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -96,30 +98,29 @@ double Percentile(std::vector<double> values, double fraction) {
     return values[static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1))];
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s QUENDIX MINIMAL_WINDOW [SAMPLES] [CPU_SECONDS]\n", argv[0]);
-        return 2;
-    }
-    const int samples = argc > 3 ? std::atoi(argv[3]) : 1000;
-    const int cpuSeconds = argc > 4 ? std::atoi(argv[4]) : 30;
-
+// One way to reach the unit: its latency, CPU and memory, and CPU while it is away.
+void Measure(const char* pszWay, std::optional<Ser2net::Mode> server, const char* pszDisplay,
+             int samples, int cpuSeconds) {
     TempFolder folder;
     fs::create_directories(folder / "bin" / "DATA");
     fs::create_directories(folder / "INI");
-    fs::copy_file(argv[1], folder / "bin" / "quendix");
+    fs::copy_file(pszDisplay, folder / "bin" / "quendix");
     PtyFarEnd unit;
+    std::unique_ptr<Ser2net> pServer;
+    if (server) {
+        pServer = std::make_unique<Ser2net>(unit.SlavePath(), *server);
+        pServer->Start();
+    }
     TempFolder::WriteAll(folder / "INI" / "Quendix.ini",
-                         "[Ports]\r\nCOM1=" + unit.SlavePath() + "\r\n[Settings]\r\nPeriod=1\r\n");
+                         "[Ports]\r\nCOM1=" + (pServer ? pServer->Url() : unit.SlavePath()) +
+                             "\r\n[Settings]\r\nPeriod=1\r\n");
     const fs::path log = folder / "bin" / "DATA" / "QuendixLog.txt";
 
     const pid_t display = Spawn((folder / "bin" / "quendix").string());
     if (unit.Read(5, 10s).find("$10%\n") == std::string::npos) {
-        std::fprintf(stderr, "the display sent no interrogation\n");
+        std::fprintf(stderr, "%s: the display sent no interrogation\n", pszWay);
         Stop(display);
-        return 1;
+        return;
     }
 
     LogWatch watch(log);
@@ -136,49 +137,60 @@ int main(int argc, char* argv[]) {
             std::chrono::duration<double, std::milli>(Clock::now() - sent).count());
         std::this_thread::sleep_for(5ms);
     }
+    if (!latenciesMs.empty())
+        std::printf("%s: reply-to-log latency over %zu replies: median %.3f ms, p99 %.3f ms, "
+                    "max %.3f ms (goals 1 ms, 5 ms)\n",
+                    pszWay, latenciesMs.size(), Percentile(latenciesMs, 0.5),
+                    Percentile(latenciesMs, 0.99), Percentile(latenciesMs, 1.0));
 
     // The normal run: one interrogation a second, answered at once.
     const double cpuBefore = ProcessFacts::CpuSeconds(display);
     const auto cpuStart = Clock::now();
     while (Clock::now() - cpuStart < std::chrono::seconds(cpuSeconds)) {
-        if (unit.Read(5, 1500ms).ends_with("\n")) {
+        if (unit.Read(5, 1500ms).ends_with("\n"))
             unit.Write("$250.0 ^^^^\r\n");
-        }
     }
-    const double cpuShare = 100.0 * (ProcessFacts::CpuSeconds(display) - cpuBefore) /
-                            std::chrono::duration<double>(Clock::now() - cpuStart).count();
-    const long displayKiB = ResidentKiB(display);
+    std::printf("%s: CPU at period 1 s over %d s: %.2f%% of a core (goal 0.5%%); resident "
+                "memory %ld KiB\n",
+                pszWay, cpuSeconds,
+                100.0 * (ProcessFacts::CpuSeconds(display) - cpuBefore) /
+                    std::chrono::duration<double>(Clock::now() - cpuStart).count(),
+                ResidentKiB(display));
 
-    unit.HangUp();
+    if (pServer)
+        pServer->Stop();
+    else
+        unit.HangUp();
     std::this_thread::sleep_for(3s);
-    const long unpluggedKiBBefore = ResidentKiB(display);
-    const double unpluggedCpuBefore = ProcessFacts::CpuSeconds(display);
+    const long awayKiBBefore = ResidentKiB(display);
+    const double awayCpuBefore = ProcessFacts::CpuSeconds(display);
     std::this_thread::sleep_for(std::chrono::seconds(cpuSeconds));
-    const double unpluggedShare =
-        100.0 * (ProcessFacts::CpuSeconds(display) - unpluggedCpuBefore) / cpuSeconds;
-    const long unpluggedKiBAfter = ResidentKiB(display);
+    std::printf("%s: CPU while away at period 1 s over %d s: %.3f%% of a core (goal 0.1%%); "
+                "resident memory %ld KiB before, %ld KiB after\n",
+                pszWay, cpuSeconds,
+                100.0 * (ProcessFacts::CpuSeconds(display) - awayCpuBefore) / cpuSeconds,
+                awayKiBBefore, ResidentKiB(display));
     Stop(display);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s QUENDIX MINIMAL_WINDOW [SAMPLES] [CPU_SECONDS]\n", argv[0]);
+        return 2;
+    }
+    const int samples = argc > 3 ? std::atoi(argv[3]) : 1000;
+    const int cpuSeconds = argc > 4 ? std::atoi(argv[4]) : 30;
+    Measure("pseudo-terminal", std::nullopt, argv[1], samples, cpuSeconds);
+    Measure("ser2net raw TCP", Ser2net::Mode::Raw, argv[1], samples, cpuSeconds);
+    Measure("ser2net RFC 2217", Ser2net::Mode::Rfc2217, argv[1], samples, cpuSeconds);
 
     const pid_t minimal = Spawn(argv[2]);
     std::this_thread::sleep_for(2s);
-    const long minimalKiB = ResidentKiB(minimal);
+    std::printf("resident memory of an empty Qt window: %ld KiB (the display's goal: 1.25 times "
+                "that)\n",
+                ResidentKiB(minimal));
     Stop(minimal);
-
-    if (!latenciesMs.empty()) {
-        std::printf(
-            "reply-to-log latency over %zu replies: median %.3f ms, p99 %.3f ms, max %.3f ms"
-            " (goals 1 ms, 5 ms)\n",
-            latenciesMs.size(), Percentile(latenciesMs, 0.5), Percentile(latenciesMs, 0.99),
-            Percentile(latenciesMs, 1.0));
-    }
-    std::printf("CPU at period 1 s over %d s: %.2f%% of a core (goal 0.5%%)\n", cpuSeconds,
-                cpuShare);
-    std::printf("CPU unplugged at period 1 s over %d s: %.2f%% of a core (goal 0.2%%); resident "
-                "memory %ld KiB before, %ld KiB after\n",
-                cpuSeconds, unpluggedShare, unpluggedKiBBefore, unpluggedKiBAfter);
-    std::printf("resident memory: display %ld KiB, empty Qt window %ld KiB, ratio %.2f"
-                " (goal 1.25)\n",
-                displayKiB, minimalKiB,
-                static_cast<double>(displayKiB) / static_cast<double>(minimalKiB));
     return 0;
 }

@@ -8,8 +8,13 @@
 #include "PortText.h"
 #include "PtyFarEnd.h"
 
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
@@ -45,6 +50,100 @@ TEST(Diagnosis, NamesTheCauseAndItsFix) {
         const LinkState state = diagnosis.Classify(link, port, baud);
         EXPECT_EQ(state.cause, cause) << reason;
         EXPECT_THAT(diagnosis.Describe(state), HasSubstr(reason));
+    }
+}
+
+// A server on loopback that greets each client with its words and hangs up when told to.
+class FakeServer {
+public:
+    FakeServer(std::string greeting, bool bHangUp) {
+        server.listen(QHostAddress::LocalHost);
+        QObject::connect(&server, &QTcpServer::newConnection, [=, this] {
+            QTcpSocket* pClient = server.nextPendingConnection();
+            pClient->write(greeting.data(), static_cast<qint64>(greeting.size()));
+            if (bHangUp)
+                pClient->disconnectFromHost();
+        });
+    }
+    int Port() const { return server.serverPort(); }
+
+    QTcpServer server;
+};
+
+// A port nothing answers at: its one place in the queue of connections is taken.
+class SilentListener {
+public:
+    SilentListener() {
+        sockaddr_in address{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
+        socklen_t length = sizeof address;
+        bind(m_listener, reinterpret_cast<sockaddr*>(&address), length);
+        listen(m_listener, 0);
+        getsockname(m_listener, reinterpret_cast<sockaddr*>(&address), &length);
+        m_nPort = ntohs(address.sin_port);
+        connect(m_queued, reinterpret_cast<sockaddr*>(&address), length);
+    }
+    ~SilentListener() {
+        close(m_queued);
+        close(m_listener);
+    }
+    int Port() const { return m_nPort; }
+
+private:
+    int m_listener = socket(AF_INET, SOCK_STREAM, 0);
+    int m_queued = socket(AF_INET, SOCK_STREAM, 0);
+    int m_nPort = 0;
+};
+
+// Each way a connection to a serial device server can go, as the link meets it on loopback.
+TEST(Diagnosis, NamesTheNetworkCauseAndItsFix) {
+    const FakeServer inUse("Port already in use\r\n", true);
+    const FakeServer telnet("\xff\xfb\x03\xff\xfd\x2c", false);
+    const FakeServer plainTelnet("\xff\xfe\x2c", false);
+    const FakeServer quiet("", false);
+    const SilentListener silent;
+    int closedPort = 0;
+    {
+        const FakeServer closed("", false);
+        closedPort = closed.Port();
+    }
+    const auto at = [](const char* scheme, int port) {
+        return std::string(scheme) + "://127.0.0.1:" + std::to_string(port) + "?timeout=0.3";
+    };
+    const std::tuple<std::string, Cause, std::string> cases[] = {
+        {at("socket", quiet.Port()), Cause::Connected,
+         ": connected (raw TCP: the server sets the "
+         "line; the unit wants 4800 baud, 8N1)"},
+        {at("rfc2217", plainTelnet.Port()), Cause::NoComPort,
+         ": connected, but the server takes no line settings (a plain telnet port) — set 4800 "
+         "baud, 8N1 on the server"},
+        {at("socket", closedPort), Cause::ConnectionRefused,
+         ": connection refused — nothing listens at port " + std::to_string(closedPort)},
+        {at("socket", inUse.Port()), Cause::ServerClosed,
+         ": the server closed the connection (\"Port already in use\") — another client has the "
+         "port"},
+        {at("socket", telnet.Port()), Cause::TelnetServer,
+         ": the server speaks telnet (its first byte is 0xFF): an RFC 2217 port — map COM1 to "
+         "rfc2217://127.0.0.1:" +
+             std::to_string(telnet.Port())},
+        {at("rfc2217", quiet.Port()), Cause::NoTelnet,
+         ": no telnet negotiation within 0.3 s: a raw TCP port? — map COM1 to socket://"},
+        {at("socket", silent.Port()), Cause::NoAnswer, ": no answer within 0.3 s — check that"},
+        {"socket://127.0.0.1", Cause::BadAddress,
+         ": no network address: no port — write socket://"},
+    };
+    PortMap ports;
+    const PortDiagnosis diagnosis{ports.Namespace()};
+    for (const auto& [url, cause, reason] : cases) {
+        ports.Map("COM1", url);
+        CSerialLink link([] { return nullptr; }, ports.Namespace());
+        link.SetPortName("\\\\.\\COM1");
+        link.SetBaud(4800);
+        link.Open(101);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return diagnosis.Classify(link, "COM1", "4,800").cause == cause; }, 5000))
+            << reason;
+        EXPECT_THAT(diagnosis.Describe(diagnosis.Classify(link, "COM1", "4,800")),
+                    HasSubstr(url + reason));
     }
 }
 

@@ -28,19 +28,23 @@ TEST(PortNamespace, AnEmptyMappingLeavesTheTable) {
     EXPECT_EQ(ports.Namespace().Resolve("COM4"), "/dev/ttyS3");
 }
 
-TEST(PortNamespace, OnlyACharacterDeviceThatIsThereCounts) {
+// A network address counts without a connection being made, when it is well formed.
+TEST(PortNamespace, OnlyACharacterDeviceThatIsThereOrANetworkAddressCounts) {
     PortMap ports;
     PtyFarEnd far;
     TempFolder::WriteAll(ports.Folder() / "file", "not a device");
     ports.Map("COM1", far.SlavePath());
     ports.Map("COM2", (ports.Folder() / "file").string());
     ports.Map("COM3", ports.Folder().Path().string());
+    ports.Map("COM5", "rfc2217://192.0.2.1:4001");
+    ports.Map("COM6", "socket://192.0.2.1");
     const PortNamespace names = ports.Namespace();
-    EXPECT_TRUE(names.DeviceExists("COM1"));
-    for (const char* absent : {"COM2", "COM3", "COM4", "COM99"})
-        EXPECT_FALSE(names.DeviceExists(absent)) << absent;
+    for (const char* present : {"COM1", "COM5"})
+        EXPECT_TRUE(names.IsPresent(present)) << present;
+    for (const char* absent : {"COM2", "COM3", "COM4", "COM6", "COM99"})
+        EXPECT_FALSE(names.IsPresent(absent)) << absent;
     far.HangUp();
-    EXPECT_FALSE(names.DeviceExists("COM1"));
+    EXPECT_FALSE(names.IsPresent("COM1"));
 }
 
 List PortListFor(const std::string& current, const PortMap& ports) {

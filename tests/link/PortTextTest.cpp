@@ -29,10 +29,4 @@ TEST(ParseBaudRate, GivesTheRate) {
         EXPECT_EQ(ParseBaudRate(text), nRate) << '"' << text.substr(0, 20) << '"';
 }
 
-TEST(MakeDeviceName, PutsTheDevicePrefixInFront) {
-    std::string name = "COM1";
-    MakeDeviceName(name);
-    EXPECT_EQ(name, "\\\\.\\COM1");
-}
-
 } // namespace

@@ -1,25 +1,31 @@
 #pragma once
-// A main window for the link's read notices: when given a link, it drains it as the frame
-// does, records the text, then acts on the link as told.
+// A main window for the link's read notices (message 101): it counts them, and when given a
+// link it drains it as the frame does, records the text, then acts on the link as told.
 
 #include "CSerialLink.h"
-#include "IWindowTarget.h"
+#include "ReplyMechanism.h"
 
+#include <QObject>
 #include <functional>
 #include <string>
 #include <vector>
 
-class RecordingTarget : public IWindowTarget {
+class RecordingTarget : public QObject {
 public:
-    void OnWindowMessage(std::uint32_t) override {
-        if (!pDrainedLink)
-            return;
-        texts.push_back(pDrainedLink->Receive());
-        if (act)
-            act(*pDrainedLink);
+    bool event(QEvent* pEvent) override {
+        if (pEvent->type() != WindowMessageEvent(101))
+            return QObject::event(pEvent);
+        ++nMessages;
+        if (pDrainedLink) {
+            texts.push_back(pDrainedLink->Receive());
+            if (act)
+                act(*pDrainedLink);
+        }
+        return true;
     }
 
     CSerialLink* pDrainedLink = nullptr;
     std::function<void(CSerialLink&)> act;
     std::vector<std::string> texts;
+    int nMessages = 0;
 };

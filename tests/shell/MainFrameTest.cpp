@@ -8,6 +8,7 @@
 #include "LogCapture.h"
 #include "PortMap.h"
 #include "PtyFarEnd.h"
+#include "ReplyMechanism.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAction>
@@ -73,6 +74,12 @@ protected:
         QCoreApplication::sendEvent(&frame, &tick);
     }
 
+    // A window message, as the link posts it.
+    void Message(std::uint32_t message) {
+        QEvent event(WindowMessageEvent(message));
+        QCoreApplication::sendEvent(&frame, &event);
+    }
+
     FakeDocHost host;
     std::unique_ptr<CQuendixDoc> document;
     FakeShellApp app;
@@ -106,7 +113,7 @@ TEST_F(MainFrameTest, OnlyTheInterrogationTimerInterrogatesAndOnlyWithADocument)
     const int status = document->GetStatus();
     frame.SetActiveDocument(nullptr);
     Tick(interrogation);
-    frame.OnWindowMessage(101);
+    Message(101);
     frame.RestartInterrogationTimer();
     EXPECT_EQ(host.mainWindow.sent.size(), 1U);
     EXPECT_EQ(document->GetStatus(), status);
@@ -115,23 +122,13 @@ TEST_F(MainFrameTest, OnlyTheInterrogationTimerInterrogatesAndOnlyWithADocument)
 }
 
 // A reply that reaches the document with nothing queued hands on the empty text: a bad telegram.
-TEST_F(MainFrameTest, OnlyMessageOrPlainCommand101ReachesTheDocument) {
-    const struct {
-        const char* name;
-        void (*deliver)(CMainFrame&);
-        bool reachesDocument;
-    } cases[] = {
-        {"message 101", [](CMainFrame& f) { f.OnWindowMessage(101); }, true},
-        {"message 102", [](CMainFrame& f) { f.OnWindowMessage(102); }, false},
-        {"command 101", [](CMainFrame& f) { f.OnCommand(101); }, true},
-        {"command 101 with a code", [](CMainFrame& f) { f.OnCommand((1U << 16) | 101U); }, false},
-    };
-    for (const auto& c : cases) {
+TEST_F(MainFrameTest, OnlyMessage101ReachesTheDocument) {
+    for (const std::uint32_t message : {102U, 101U}) {
         Reload(NO_DEVICE);
-        c.deliver(frame);
-        EXPECT_TRUE(app.calls.empty()) << c.name;
-        EXPECT_EQ(document->GetStatus(), c.reachesDocument ? STAT_BAD_TELEGRAM : STAT_NO_TELEGRAM)
-            << c.name;
+        Message(message);
+        EXPECT_TRUE(app.calls.empty()) << message;
+        EXPECT_EQ(document->GetStatus(), message == 101 ? STAT_BAD_TELEGRAM : STAT_NO_TELEGRAM)
+            << message;
     }
 }
 

@@ -19,7 +19,8 @@ class PortsTool : public testing::Test {
 protected:
     PortsTool() {
         TempFolder::WriteAll(ini, "[Ports]\r\nCOM1=" + unit.SlavePath() + "\r\nCOM2=" + absent +
-                                      "\r\n[Settings]\r\nComPort=COM7\r\n");
+                                      "\r\nCOM3=rfc2217://127.0.0.1:2001\r\nCOM4=socket://" +
+                                      "nohost.invalid:2001\r\n[Settings]\r\nComPort=COM7\r\n");
     }
 
     // The tool on the INI file, through the launcher (such as setpriv) when one is given: its
@@ -47,7 +48,11 @@ TEST_F(PortsTool, ListsWhatEachNameLeadsToAndWhoHoldsIt) {
     EXPECT_THAT(listed, HasSubstr("; the settings use COM7.\nCOM1   " + unit.SlavePath() +
                                   " [Ports]: present; this user may open it; held by pid " +
                                   std::to_string(getpid()) + " (ports_tests)\nCOM2   " + absent +
-                                  " [Ports]: absent\nCOM3   /dev/ttyS2"));
+                                  " [Ports]: absent\nCOM3   rfc2217://127.0.0.1:2001 [Ports]: "
+                                  "network port (RFC 2217); host 127.0.0.1 is 127.0.0.1\n"
+                                  "COM4   socket://nohost.invalid:2001 [Ports]: network port "
+                                  "(raw TCP); host name nohost.invalid not found\nCOM5   "
+                                  "/dev/ttyUSB0"));
 }
 
 TEST_F(PortsTool, MapsOnlyAKnownNameToADeviceThatIsThere) {
@@ -56,6 +61,10 @@ TEST_F(PortsTool, MapsOnlyAKnownNameToADeviceThatIsThere) {
     const std::pair<QStringList, std::string> refused[] = {
         {{"--map", "COM0", pty}, "\"COM0\" is no port name: use COM1 to COM32"},
         {{"--map", "COM5", QString::fromStdString(absent)}, absent + " does not exist"},
+        {{"--map", "COM5", "rfc2217://ship-box"},
+         "\"rfc2217://ship-box\" is no network address: no port — write socket://HOST:PORT"},
+        {{"--map", "COM5"}, "--map takes a port and a target"},
+        {{"--baud", "9600"}, "Unknown option 'baud'"},
         {{"--ini", "/nowhere/Quendix.ini", "--map", "COM5", pty}, "cannot be written"},
     };
     for (const auto& [args, message] : refused) {
@@ -65,8 +74,10 @@ TEST_F(PortsTool, MapsOnlyAKnownNameToADeviceThatIsThere) {
         EXPECT_EQ(TempFolder::ReadAll(ini), before) << message;
     }
     EXPECT_EQ(Ports({"--map", "com5", pty}).first, 0);
+    EXPECT_EQ(Ports({"--map", "COM6", "socket://[::1]:4001?timeout=5"}).first, 0);
     EXPECT_THAT(TempFolder::ReadAll(ini),
-                HasSubstr(absent + "\r\nCOM5=" + unit.SlavePath() + "\r\n[Settings]"));
+                HasSubstr("\r\nCOM5=" + unit.SlavePath() +
+                          "\r\nCOM6=socket://[::1]:4001?timeout=5\r\n[Settings]"));
 }
 
 // The new operator's case: a device of group dialout, and a user who is not in it.

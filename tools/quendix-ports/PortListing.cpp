@@ -2,8 +2,8 @@
 
 #include "CPrivateProfile.h"
 #include "CSerialDevice.h"
+#include "PortDiagnosis.h"
 #include "PortDiscovery.h"
-#include "PortNamespace.h"
 
 #include <ostream>
 #include <string>
@@ -12,55 +12,26 @@ namespace {
 
 constexpr std::size_t NAME_WIDTH = 7;
 
-// As the program resolves port names: section [Ports] of its INI file, then the fixed table.
-PortNamespace IniPorts(CPrivateProfile& profile) {
-    return PortNamespace(
-        [&profile](std::string_view port) { return profile.GetProfileString("Ports", port, ""); });
-}
-
-// Whether the device is there, may be opened by this user, and is free.
-std::string Presence(const PortNamespace& ports, const std::string& port,
-                     const CSerialDevice& device) {
-    if (!device.Exists())
-        return "absent";
-    if (!device.IsCharacterDevice())
-        return "not a serial device";
-    if (!ports.DeviceExists(port))
-        return "absent (no UART behind it)";
-    const std::string problem = device.AccessProblem();
-    const std::string holder = device.Holder();
-    return "present; " + (problem.empty() ? "this user may open it" : problem) + "; " +
-           (holder.empty() ? "free" : "held by " + holder);
-}
-
-void ListPort(CPrivateProfile& profile, const std::string& port, std::ostream& out) {
-    const PortNamespace ports = IniPorts(profile);
-    const std::string path = ports.Resolve(port);
-    out << port << std::string(NAME_WIDTH - std::min(NAME_WIDTH - 1, port.size()), ' ');
-    if (path.empty()) {
-        out << "no device: map the name in [Ports] (quendix-ports --map)\n";
-        return;
-    }
-    const CSerialDevice device(path);
-    const std::string target = device.Target();
-    out << path << (profile.GetProfileString("Ports", port, "").empty() ? "" : " [Ports]")
-        << (target.empty() || target == path ? "" : " → " + target) << ": "
-        << Presence(ports, port, device) << "\n";
-    for (const std::string& name : device.StableNames())
+// A port's line and, for a device, its stable names on lines of their own.
+void ListPort(const PortNamespace& ports, const std::string& port, std::ostream& out) {
+    out << port << std::string(NAME_WIDTH - std::min(NAME_WIDTH - 1, port.size()), ' ')
+        << PortDiagnosis(ports).Survey(port) << "\n";
+    for (const std::string& name : CSerialDevice(ports.Resolve(port)).StableNames())
         out << std::string(NAME_WIDTH + 2, ' ') << name << "\n";
 }
 
 } // namespace
 
-void ListPorts(CPrivateProfile& profile, std::ostream& out) {
-    const std::string current = profile.GetProfileString("Settings", "ComPort", "COM1");
-    out << "INI file " << profile.GetPath().string() << "; the settings use " << current << ".\n";
+void ListPorts(const std::shared_ptr<CPrivateProfile>& pProfile, std::ostream& out) {
+    const PortNamespace ports = PortNamespace::OfProfile(pProfile);
+    const std::string current = pProfile->GetProfileString("Settings", "ComPort", "COM1");
+    out << "INI file " << pProfile->GetPath().string() << "; the settings use " << current << ".\n";
     bool bCurrentListed = false;
     for (int n = 1; n <= HIGHEST_PORT_PROBED; ++n) {
         const std::string port = "COM" + std::to_string(n);
-        ListPort(profile, port, out);
+        ListPort(ports, port, out);
         bCurrentListed = bCurrentListed || port == current;
     }
     if (!bCurrentListed)
-        ListPort(profile, current, out);
+        ListPort(ports, current, out);
 }

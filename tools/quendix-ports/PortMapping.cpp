@@ -2,23 +2,25 @@
 
 #include "CPrivateProfile.h"
 #include "CSerialDevice.h"
+#include "NetworkAddress.h"
 #include "PortDiscovery.h"
+#include "PortText.h"
 
 #include <algorithm>
 #include <filesystem>
-#include <optional>
 #include <ostream>
 
 namespace {
 
-// "COMn" for a port the program offers (COM1 to COM32), in any case; nothing otherwise.
-std::optional<std::string> PortName(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    for (int n = 1; n <= HIGHEST_PORT_PROBED; ++n)
-        if (text == "COM" + std::to_string(n))
-            return text;
-    return std::nullopt;
+bool Write(CPrivateProfile& profile, const std::string& port, const std::string& target,
+           std::ostream& out, std::ostream& err) {
+    if (!profile.WriteProfileString("Ports", port, target)) {
+        err << "quendix-ports: " << port << " not mapped: " << profile.GetPath().string()
+            << " cannot be written\n";
+        return false;
+    }
+    out << port << " → " << target << " in " << profile.GetPath().string() << "\n";
+    return true;
 }
 
 // The device's stable name when it was given by another: the one that survives replugging.
@@ -29,18 +31,21 @@ void SuggestStableName(const CSerialDevice& device, std::ostream& out) {
             << names.front() << "\n";
 }
 
-} // namespace
-
-int MapPort(CPrivateProfile& profile, const std::string& port, const std::string& device,
-            std::ostream& out, std::ostream& err) {
-    const std::optional<std::string> name = PortName(port);
-    if (!name) {
-        err << "quendix-ports: \"" << port << "\" is no port name: use COM1 to COM32\n";
+int MapToNetwork(CPrivateProfile& profile, const std::string& port, const std::string& url,
+                 std::ostream& out, std::ostream& err) {
+    const std::string problem = NetworkAddress::Parse(url).error;
+    if (!problem.empty()) {
+        err << "quendix-ports: \"" << url << "\" is no network address: " << problem << " — write "
+            << NetworkAddress::FORMS << "\n";
         return 2;
     }
+    return Write(profile, port, url, out, err) ? 0 : 1;
+}
+
+int MapToDevice(CPrivateProfile& profile, const std::string& port, const std::string& path,
+                std::ostream& out, std::ostream& err) {
     std::error_code error;
-    const CSerialDevice serial(std::filesystem::absolute(device, error).string());
-    const std::string ini = profile.GetPath().string();
+    const CSerialDevice serial(std::filesystem::absolute(path, error).string());
     if (!serial.Exists()) {
         err << "quendix-ports: " << serial.Path()
             << " does not exist: plug the device in, or check its name (quendix-ports lists "
@@ -51,11 +56,22 @@ int MapPort(CPrivateProfile& profile, const std::string& port, const std::string
         err << "quendix-ports: " << serial.Path() << " is not a serial device\n";
         return 1;
     }
-    if (!profile.WriteProfileString("Ports", *name, serial.Path())) {
-        err << "quendix-ports: " << *name << " not mapped: " << ini << " cannot be written\n";
+    if (!Write(profile, port, serial.Path(), out, err))
         return 1;
-    }
-    out << *name << " → " << serial.Path() << " in " << ini << "\n";
     SuggestStableName(serial, out);
     return 0;
+}
+
+} // namespace
+
+int MapPort(CPrivateProfile& profile, const std::string& port, const std::string& target,
+            std::ostream& out, std::ostream& err) {
+    const int number = ComPortNumber(port);
+    if (number < 1 || number > HIGHEST_PORT_PROBED) {
+        err << "quendix-ports: \"" << port << "\" is no port name: use COM1 to COM32\n";
+        return 2;
+    }
+    const std::string name = "COM" + std::to_string(number);
+    return NetworkAddress::IsNetworkName(target) ? MapToNetwork(profile, name, target, out, err)
+                                                 : MapToDevice(profile, name, target, out, err);
 }

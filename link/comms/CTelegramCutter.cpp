@@ -6,6 +6,7 @@
 std::size_t CTelegramCutter::Cut(std::string_view bytes, std::string_view& telegram) {
     const std::size_t end = bytes.find(m_terminator);
     Append(bytes.substr(0, end));
+    m_nDroppedLength = 0;
     if (end == std::string_view::npos) {
         telegram = {};
         return bytes.size();
@@ -15,6 +16,7 @@ std::size_t CTelegramCutter::Cut(std::string_view bytes, std::string_view& teleg
 }
 
 void CTelegramCutter::Append(std::string_view bytes) {
+    m_nLineLength += bytes.size();
     if (m_bNulSeen || m_bTooLong)
         return;
     const std::size_t nul = bytes.find('\0');
@@ -31,7 +33,9 @@ std::string_view CTelegramCutter::EndLine() {
     if (length > 0 && m_line[length - 1] == '\r')
         --length;
     const bool bFits = !m_bTooLong && length <= BUFFER_TEXT_MAX;
+    m_nDroppedLength = bFits ? 0 : m_nLineLength;
     m_nLength = 0;
+    m_nLineLength = 0;
     m_bTooLong = false;
     m_bNulSeen = false;
     return bFits ? std::string_view(m_line.data(), length) : std::string_view();

@@ -8,6 +8,7 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
+// The telegrams cut, and for each line too long to keep "dropped N".
 Texts CutAll(const Texts& chunks, char terminator = '\n') {
     CTelegramCutter cutter;
     cutter.SetTerminator(terminator);
@@ -18,6 +19,8 @@ Texts CutAll(const Texts& chunks, char terminator = '\n') {
             bytes.remove_prefix(cutter.Cut(bytes, telegram));
             if (!telegram.empty())
                 telegrams.emplace_back(telegram);
+            if (cutter.DroppedLength() != 0)
+                telegrams.push_back("dropped " + std::to_string(cutter.DroppedLength()));
         }
     }
     return telegrams;
@@ -42,9 +45,9 @@ TEST(TelegramCutter, CutsAtTheTerminator) {
         {"NUL in an earlier chunk", {std::string("$12\0ju", 6), "nk\n"}, {"$12"}},
         {"leading NUL leaves nothing", {std::string("\0$1\n", 4)}, {}},
         {"longest line fits", {longest + "\r\n"}, {longest}},
-        {"too long discarded whole", {tooLong, "tail\n$2\n"}, {"$2"}},
-        {"too long with CR discarded", {tooLong + "\r\n"}, {}},
-        {"too long past an inner CR", {longest + "\rx\n"}, {}},
+        {"too long discarded whole", {tooLong, "tail\n$2\n"}, {"dropped 260", "$2"}},
+        {"too long with CR discarded", {tooLong + "\r\n"}, {"dropped 257"}},
+        {"too long past an inner CR", {longest + "\rx\n"}, {"dropped 257"}},
         {"no terminator, no telegram", {"$1.0 ^^^^"}, {}},
     };
     for (const auto& [pszCase, chunks, telegrams] : cases)

@@ -1,6 +1,6 @@
 #pragma once
 // The queue manager: a fixed pool of buffers moved between numbered queues. Queue 0 holds
-// the free buffers. Every call is safe from any thread.
+// the free buffers. Nothing grows, whatever the wire sends.
 
 #include "Buffer.h"
 
@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <deque>
 #include <map>
-#include <mutex>
 
 inline constexpr std::size_t QMGR_BUFFER_COUNT = 64;
 
@@ -31,9 +30,6 @@ public:
     std::size_t Count(std::uint32_t nQueue) const;
 
 private:
-    std::ptrdiff_t IndexOf(const Buffer* pBuffer) const;
-
-    mutable std::mutex m_mutex;
     std::array<Buffer, QMGR_BUFFER_COUNT> m_pool;
     // Whether each pool buffer currently sits on a queue, so none is queued twice.
     std::array<bool, QMGR_BUFFER_COUNT> m_queued{};

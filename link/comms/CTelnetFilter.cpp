@@ -1,0 +1,129 @@
+#include "CTelnetFilter.h"
+
+#include <array>
+#include <cstddef>
+#include <cstring>
+// libtelnet's header uses size_t without including its definition.
+#include <libtelnet.h>
+
+namespace {
+
+constexpr unsigned char COM_PORT = 44;
+// RFC 2217 client commands.
+constexpr unsigned char SET_BAUDRATE = 1;
+constexpr unsigned char SET_DATASIZE = 2;
+constexpr unsigned char SET_PARITY = 3;
+constexpr unsigned char SET_STOPSIZE = 4;
+constexpr unsigned char PARITY_NONE = 1;
+constexpr unsigned char DATA_BITS = 8;
+constexpr unsigned char STOP_BITS = 1;
+
+bool IsAccepted(unsigned char option) {
+    return option == TELNET_TELOPT_BINARY || option == TELNET_TELOPT_SGA;
+}
+
+} // namespace
+
+// Proxy mode: libtelnet parses, escapes and collects sub-negotiations, and the answers are ours.
+CTelnetFilter::CTelnetFilter(std::uint32_t nBaud, Send send)
+    : m_nBaud(nBaud), m_send(std::move(send)),
+      m_pTelnet(telnet_init(nullptr, &CTelnetFilter::OnEvent, TELNET_FLAG_PROXY, this),
+                &telnet_free) {
+    Negotiate(TELNET_WILL, COM_PORT);
+}
+
+CTelnetFilter::~CTelnetFilter() = default;
+
+std::size_t CTelnetFilter::Receive(std::string_view bytes, char* pOut) {
+    m_pOut = pOut;
+    m_nOut = 0;
+    telnet_recv(m_pTelnet.get(), bytes.data(), bytes.size());
+    return m_nOut;
+}
+
+void CTelnetFilter::SendData(std::string_view data) {
+    telnet_send(m_pTelnet.get(), data.data(), data.size());
+}
+
+void CTelnetFilter::OnEvent(telnet_t*, telnet_event_t* pEvent, void* pSelf) {
+    auto& self = *static_cast<CTelnetFilter*>(pSelf);
+    switch (pEvent->type) {
+    case TELNET_EV_DATA:
+        // The data lies at or after the output position, or is one byte of libtelnet's own.
+        std::memmove(self.m_pOut + self.m_nOut, pEvent->data.buffer, pEvent->data.size);
+        self.m_nOut += pEvent->data.size;
+        break;
+    case TELNET_EV_SEND:
+        self.m_send(std::string_view(pEvent->data.buffer, pEvent->data.size));
+        break;
+    case TELNET_EV_WILL:
+        self.OnOffer(pEvent->neg.telopt);
+        break;
+    case TELNET_EV_WONT:
+        self.OnWithdrawal(pEvent->neg.telopt);
+        break;
+    case TELNET_EV_DO:
+        self.OnRequest(pEvent->neg.telopt);
+        break;
+    case TELNET_EV_DONT:
+        self.OnRefusal(pEvent->neg.telopt);
+        break;
+    default:
+        break;
+    }
+}
+
+void CTelnetFilter::OnOffer(unsigned char option) {
+    if (m_theirs[option])
+        return;
+    m_theirs[option] = IsAccepted(option);
+    Negotiate(IsAccepted(option) ? TELNET_DO : TELNET_DONT, option);
+}
+
+void CTelnetFilter::OnWithdrawal(unsigned char option) {
+    if (!m_theirs[option])
+        return;
+    m_theirs[option] = false;
+    Negotiate(TELNET_DONT, option);
+}
+
+// COM-PORT was offered at the start: the server's DO agrees and is not answered.
+void CTelnetFilter::OnRequest(unsigned char option) {
+    if (m_ours[option])
+        return;
+    if (option == COM_PORT) {
+        m_ours[option] = true;
+        SendLineSettings();
+        return;
+    }
+    m_ours[option] = IsAccepted(option);
+    Negotiate(IsAccepted(option) ? TELNET_WILL : TELNET_WONT, option);
+}
+
+void CTelnetFilter::OnRefusal(unsigned char option) {
+    if (option == COM_PORT)
+        m_comPort = ComPort::Refused;
+    if (!m_ours[option])
+        return;
+    m_ours[option] = false;
+    Negotiate(TELNET_WONT, option);
+}
+
+void CTelnetFilter::Negotiate(unsigned char command, unsigned char option) {
+    telnet_negotiate(m_pTelnet.get(), command, option);
+}
+
+void CTelnetFilter::SendLineSettings() {
+    const std::array<char, 5> rate = {static_cast<char>(SET_BAUDRATE),
+                                      static_cast<char>(m_nBaud >> 24),
+                                      static_cast<char>(m_nBaud >> 16),
+                                      static_cast<char>(m_nBaud >> 8), static_cast<char>(m_nBaud)};
+    telnet_subnegotiation(m_pTelnet.get(), COM_PORT, rate.data(), rate.size());
+    for (const auto& [command, value] :
+         {std::pair{SET_DATASIZE, DATA_BITS}, std::pair{SET_PARITY, PARITY_NONE},
+          std::pair{SET_STOPSIZE, STOP_BITS}}) {
+        const std::array<char, 2> setting = {static_cast<char>(command), static_cast<char>(value)};
+        telnet_subnegotiation(m_pTelnet.get(), COM_PORT, setting.data(), setting.size());
+    }
+    m_comPort = ComPort::SettingsSent;
+}

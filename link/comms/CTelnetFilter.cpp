@@ -57,56 +57,44 @@ void CTelnetFilter::OnEvent(telnet_t*, telnet_event_t* pEvent, void* pSelf) {
         self.m_send(std::string_view(pEvent->data.buffer, pEvent->data.size));
         break;
     case TELNET_EV_WILL:
-        self.OnOffer(pEvent->neg.telopt);
-        break;
-    case TELNET_EV_WONT:
-        self.OnWithdrawal(pEvent->neg.telopt);
+        self.OnRequest(self.m_theirs, pEvent->neg.telopt, TELNET_DO, TELNET_DONT);
         break;
     case TELNET_EV_DO:
-        self.OnRequest(pEvent->neg.telopt);
+        self.OnRequest(self.m_ours, pEvent->neg.telopt, TELNET_WILL, TELNET_WONT);
+        break;
+    case TELNET_EV_WONT:
+        self.OnRefusal(self.m_theirs, pEvent->neg.telopt, TELNET_DONT);
         break;
     case TELNET_EV_DONT:
-        self.OnRefusal(pEvent->neg.telopt);
+        self.OnRefusal(self.m_ours, pEvent->neg.telopt, TELNET_WONT);
         break;
     default:
         break;
     }
 }
 
-void CTelnetFilter::OnOffer(unsigned char option) {
-    if (m_theirs[option])
+// An option already in force is not answered. COM-PORT was offered at the start: the server's
+// DO agrees, and the line settings follow.
+void CTelnetFilter::OnRequest(std::bitset<256>& inForce, unsigned char option, unsigned char agree,
+                              unsigned char refuse) {
+    if (inForce[option])
         return;
-    m_theirs[option] = IsAccepted(option);
-    Negotiate(IsAccepted(option) ? TELNET_DO : TELNET_DONT, option);
-}
-
-void CTelnetFilter::OnWithdrawal(unsigned char option) {
-    if (!m_theirs[option])
-        return;
-    m_theirs[option] = false;
-    Negotiate(TELNET_DONT, option);
-}
-
-// COM-PORT was offered at the start: the server's DO agrees and is not answered.
-void CTelnetFilter::OnRequest(unsigned char option) {
-    if (m_ours[option])
-        return;
-    if (option == COM_PORT) {
-        m_ours[option] = true;
+    const bool bComPort = option == COM_PORT && agree == TELNET_WILL;
+    inForce[option] = bComPort || IsAccepted(option);
+    if (bComPort)
         SendLineSettings();
-        return;
-    }
-    m_ours[option] = IsAccepted(option);
-    Negotiate(IsAccepted(option) ? TELNET_WILL : TELNET_WONT, option);
+    else
+        Negotiate(inForce[option] ? agree : refuse, option);
 }
 
-void CTelnetFilter::OnRefusal(unsigned char option) {
-    if (option == COM_PORT)
+void CTelnetFilter::OnRefusal(std::bitset<256>& inForce, unsigned char option,
+                              unsigned char acknowledge) {
+    if (option == COM_PORT && acknowledge == TELNET_WONT)
         m_comPort = ComPort::Refused;
-    if (!m_ours[option])
+    if (!inForce[option])
         return;
-    m_ours[option] = false;
-    Negotiate(TELNET_WONT, option);
+    inForce[option] = false;
+    Negotiate(acknowledge, option);
 }
 
 void CTelnetFilter::Negotiate(unsigned char command, unsigned char option) {

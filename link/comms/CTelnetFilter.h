@@ -39,10 +39,10 @@ public:
 
 private:
     static void OnEvent(telnet_t* pTelnet, telnet_event_t* pEvent, void* pSelf);
-    void OnOffer(unsigned char option);
-    void OnWithdrawal(unsigned char option);
-    void OnRequest(unsigned char option);
-    void OnRefusal(unsigned char option);
+    // The server's WILL or DO; its WONT or DONT.
+    void OnRequest(std::bitset<256>& inForce, unsigned char option, unsigned char agree,
+                   unsigned char refuse);
+    void OnRefusal(std::bitset<256>& inForce, unsigned char option, unsigned char acknowledge);
     void Negotiate(unsigned char command, unsigned char option);
     void SendLineSettings();
 

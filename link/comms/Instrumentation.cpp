@@ -1,7 +1,7 @@
 #include "Instrumentation.h"
 
 #include "CDCB.h"
-#include "CTelnetPort.h"
+#include "CTelnetFilter.h"
 #include "LinkCategory.h"
 #include "NetworkAddress.h"
 #include "QMgr.h"
@@ -38,34 +38,18 @@ constexpr std::size_t GREETING_KEPT = 256;
 constexpr std::array<std::pair<int, int>, 4> TCP_OPTIONS = {
     {{TCP_KEEPIDLE, 60}, {TCP_KEEPINTVL, 10}, {TCP_KEEPCNT, 6}, {TCP_USER_TIMEOUT, 30000}}};
 
-QSerialPort::Parity ParityOf(std::uint32_t nLetter) {
-    switch (nLetter) {
-    case 'E':
-        return QSerialPort::EvenParity;
-    case 'O':
-        return QSerialPort::OddParity;
-    case 'M':
-        return QSerialPort::MarkParity;
-    case 'S':
-        return QSerialPort::SpaceParity;
-    default:
-        return QSerialPort::NoParity;
-    }
-}
+// What the socket's error means for the operator.
+constexpr std::array<std::pair<QAbstractSocket::SocketError, Cause>, 4> SOCKET_CAUSES = {{
+    {QAbstractSocket::ConnectionRefusedError, Cause::ConnectionRefused},
+    {QAbstractSocket::HostNotFoundError, Cause::HostNotFound},
+    {QAbstractSocket::NetworkError, Cause::NetworkUnreachable},
+    {QAbstractSocket::RemoteHostClosedError, Cause::ServerClosed},
+}};
 
 Cause CauseOf(QAbstractSocket::SocketError error) {
-    switch (error) {
-    case QAbstractSocket::ConnectionRefusedError:
-        return Cause::ConnectionRefused;
-    case QAbstractSocket::HostNotFoundError:
-        return Cause::HostNotFound;
-    case QAbstractSocket::NetworkError:
-        return Cause::NetworkUnreachable;
-    case QAbstractSocket::RemoteHostClosedError:
-        return Cause::ServerClosed;
-    default:
-        return Cause::NetworkError;
-    }
+    const auto* known = std::find_if(SOCKET_CAUSES.begin(), SOCKET_CAUSES.end(),
+                                     [error](const auto& entry) { return entry.first == error; });
+    return known == SOCKET_CAUSES.end() ? Cause::NetworkError : known->second;
 }
 
 void KeepWatch(QTcpSocket& socket) {
@@ -77,6 +61,8 @@ void KeepWatch(QTcpSocket& socket) {
 }
 
 } // namespace
+
+Instrumentation::Instrumentation(PortNamespace ports) : m_ports(std::move(ports)) {}
 
 Instrumentation::~Instrumentation() {
     if (m_pWindow)
@@ -143,24 +129,25 @@ bool Instrumentation::Connect(const NetworkAddress& address) {
     return true;
 }
 
-// RFC 2217: the port opens once the server took the line settings, or refused them.
+// RFC 2217: the telnet filter runs on what the socket reads and writes, and the port opens once
+// the server took the line settings, or refused them.
 void Instrumentation::OnConnected() {
     KeepWatch(*m_pSocket);
     m_pPort = m_pSocket;
-    if (m_bTelnet)
-        m_pPort = m_pTelnet = new CTelnetPort(*m_pSocket, m_nBaud, this);
     connect(m_pPort, &QIODevice::readyRead, this, &Instrumentation::OnReadyRead);
-    if (!m_bTelnet) {
-        m_timeout.stop();
-        m_report.state = State::Open;
+    if (m_bTelnet) {
+        m_pTelnet = std::make_unique<CTelnetFilter>(m_nBaud, [this](std::string_view bytes) {
+            m_pSocket->write(bytes.data(), static_cast<qint64>(bytes.size()));
+        });
+        return;
     }
+    m_timeout.stop();
+    m_report.state = State::Open;
 }
 
+// What the server said before it closed is read first: it may explain the closing.
 void Instrumentation::OnSocketError(QAbstractSocket::SocketError error) {
-    if (m_report.state != State::Opening && m_report.state != State::Open)
-        return;
-    // What the server said before it closed.
-    if (m_pPort)
+    if (m_pPort && m_pPort->isOpen())
         OnReadyRead();
     if (m_report.state == State::Opening || m_report.state == State::Open)
         Fail(CauseOf(error), m_pSocket->errorString());
@@ -190,8 +177,9 @@ void Instrumentation::SetComm(std::uint32_t nChannel, eCommProp eProp, std::uint
     auto* pPort = qobject_cast<QSerialPort*>(m_pPort);
     if (!pPort)
         return;
-    if (eProp == COMM_PARITY)
-        pPort->setParity(ParityOf(nValue));
+    // No parity ('N') is the one the program uses.
+    if (eProp == COMM_PARITY && nValue == 'N')
+        pPort->setParity(QSerialPort::NoParity);
     else if (eProp == COMM_DATA_BITS && nValue >= 5 && nValue <= 8)
         pPort->setDataBits(static_cast<QSerialPort::DataBits>(nValue));
     else if (eProp == COMM_STOP_BITS && (nValue == 1 || nValue == 2))
@@ -221,6 +209,8 @@ void Instrumentation::OnReadyRead() {
     qint64 nRead = 0;
     while (m_pPort->isOpen() && (nRead = m_pPort->read(chunk.data(), chunk.size())) > 0) {
         std::string_view bytes(chunk.data(), static_cast<std::size_t>(nRead));
+        if (m_pTelnet)
+            bytes = bytes.substr(0, m_pTelnet->Receive(bytes, chunk.data()));
         if (m_pSocket && !m_bWritten) {
             Greet(bytes);
             continue;
@@ -233,10 +223,10 @@ void Instrumentation::OnReadyRead() {
         }
     }
     if (m_pTelnet && m_report.state == State::Opening &&
-        m_pTelnet->ComPortState() != CTelnetFilter::ComPort::Offered) {
+        m_pTelnet->State() != CTelnetFilter::ComPort::Offered) {
         m_timeout.stop();
         m_report.state = State::Open;
-        if (m_pTelnet->ComPortState() == CTelnetFilter::ComPort::Refused)
+        if (m_pTelnet->State() == CTelnetFilter::ComPort::Refused)
             m_report.cause = Cause::NoComPort;
     }
     if (bQueued && bWasEmpty)
@@ -303,7 +293,12 @@ void Instrumentation::Write(const Buffer& buffer) {
     if (m_report.state != State::Open || !m_pPort->isOpen() ||
         m_pPort->bytesToWrite() > WRITE_BACKLOG_LIMIT)
         return;
-    m_pPort->write(buffer.m_szText, std::min<qint64>(buffer.m_nLength, BUFFER_TEXT_MAX));
+    const std::string_view text(buffer.m_szText,
+                                std::min<std::size_t>(buffer.m_nLength, BUFFER_TEXT_MAX));
+    if (m_pTelnet)
+        m_pTelnet->SendData(text);
+    else
+        m_pPort->write(text.data(), static_cast<qint64>(text.size()));
     m_bWritten = true;
     // Out now, as far as the port takes it without waiting, rather than at the event loop's
     // next turn.

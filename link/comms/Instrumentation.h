@@ -16,9 +16,10 @@
 #include <QPointer>
 #include <QTimer>
 #include <cstdint>
+#include <memory>
 #include <string>
 
-class CTelnetPort;
+class CTelnetFilter;
 class QIODevice;
 class QMgr;
 class QTcpSocket;
@@ -41,7 +42,7 @@ struct PortReport {
 
 class Instrumentation : public QObject {
 public:
-    explicit Instrumentation(PortNamespace ports) : m_ports(std::move(ports)) {}
+    explicit Instrumentation(PortNamespace ports);
     // Ends all activity on the port: it is closed, and a message not yet delivered is taken back.
     ~Instrumentation() override;
 
@@ -78,11 +79,12 @@ private:
     const PortNamespace m_ports;
     QMgr* m_pQMgr = nullptr;
     std::uint32_t m_nBaud = 0;
-    // The device the telegrams come through, and for a network port the connection under it;
-    // both children of the instrument.
+    // The device the telegrams come through: a serial port or the network connection, a child
+    // of the instrument.
     QIODevice* m_pPort = nullptr;
     QTcpSocket* m_pSocket = nullptr;
-    CTelnetPort* m_pTelnet = nullptr;
+    // RFC 2217: the telnet side of the connection.
+    std::unique_ptr<CTelnetFilter> m_pTelnet;
     bool m_bTelnet = false;
     // A network port: the connection attempt's time-out; RFC 2217 also waits for COM-PORT.
     QTimer m_timeout;

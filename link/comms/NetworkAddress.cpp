@@ -10,22 +10,6 @@ namespace {
 // Beyond this a connection attempt is as good as none.
 constexpr double LONGEST_TIMEOUT_SECONDS = 600;
 
-// The port as written, for a text QUrl refuses: "" when none is written.
-QString PortText(const QString& url) {
-    QString authority =
-        url.section(QLatin1Char(':'), 1).remove(QRegularExpression(QStringLiteral("^/*")));
-    authority = authority.left(authority.indexOf(QRegularExpression(QStringLiteral("[/?#]"))));
-    const qsizetype colon = authority.lastIndexOf(QLatin1Char(':'));
-    return colon < 0 || authority.endsWith(QLatin1Char(']')) ? QString() : authority.mid(colon + 1);
-}
-
-std::string PortProblem(const QString& url) {
-    const QString port = PortText(url);
-    if (port.isEmpty())
-        return "no port";
-    return "port " + port.toStdString() + " is no number from 1 to 65535";
-}
-
 // Reads the options into the address; the first problem, or "".
 std::string ReadOptions(const QUrlQuery& query, NetworkAddress& address) {
     for (const auto& [name, value] : query.queryItems(QUrl::FullyDecoded)) {
@@ -45,24 +29,28 @@ std::string ReadOptions(const QUrlQuery& query, NetworkAddress& address) {
 }
 
 std::string Problem(const QString& text, NetworkAddress& address) {
-    const QUrl url(text, QUrl::StrictMode);
+    // scheme://host:port/?options, the host a name, an IPv4 or a [bracketed] IPv6 address.
+    static const QRegularExpression form(
+        QStringLiteral(R"(^[^:]*://(\[[^\]/]*\]|[^:/?#]*)(?::([^/?#]*))?(/[^?#]*)?(?:\?(.*))?$)"));
+    const QRegularExpressionMatch parts = form.match(text);
     const QString scheme = text.section(QLatin1Char(':'), 0, 0).toLower();
     if (scheme == QLatin1String("rfc2217"))
         address.protocol = NetworkAddress::Protocol::Rfc2217;
     else if (scheme != QLatin1String("socket"))
         return "the scheme \"" + scheme.toStdString() + "\" is none of these";
-    if (!url.isValid())
-        return url.port() == -1 && !PortText(text).isEmpty() ? PortProblem(text)
-                                                             : "it is no valid URL";
-    if (url.host().isEmpty())
+    if (!parts.hasMatch() || parts.captured(1).isEmpty())
         return "no host";
-    if (url.port() <= 0)
-        return PortProblem(text);
-    if (!url.path().isEmpty() && url.path() != QLatin1String("/"))
-        return "unexpected path \"" + url.path().toStdString() + "\"";
-    address.host = url.host();
-    address.port = static_cast<quint16>(url.port());
-    return ReadOptions(QUrlQuery(url), address);
+    bool bNumber = false;
+    const uint port = parts.captured(2).toUInt(&bNumber);
+    if (parts.captured(2).isEmpty())
+        return "no port";
+    if (!bNumber || port == 0 || port > 65535)
+        return "port " + parts.captured(2).toStdString() + " is no number from 1 to 65535";
+    if (parts.captured(3).size() > 1)
+        return "unexpected path \"" + parts.captured(3).toStdString() + "\"";
+    address.host = parts.captured(1).remove(QLatin1Char('[')).remove(QLatin1Char(']'));
+    address.port = static_cast<quint16>(port);
+    return ReadOptions(QUrlQuery(parts.captured(4)), address);
 }
 
 } // namespace

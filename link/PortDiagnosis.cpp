@@ -100,6 +100,8 @@ std::string PortDiagnosis::Describe(const LinkState& state) const {
         text += " → " + state.device +
                 (target == state.device || IsNetwork(state) ? "" : InBrackets(target));
     }
+    if (state.cause == Cause::BadRate)
+        return text + ": the baud rate \"" + state.baud + "\" is no rate — choose one in Settings";
     return text + ": " + (IsNetwork(state) ? NetworkReason(state) : Reason(state));
 }
 
@@ -113,8 +115,6 @@ std::string PortDiagnosis::Reason(const LinkState& state) const {
     case Cause::UnknownName:
         return "no device for this port name — choose COM1 to COM32 in Settings, or map the name "
                "in section [Ports] of the INI file (quendix-ports --map)";
-    case Cause::BadRate:
-        return "the baud rate \"" + state.baud + "\" is no rate — choose one in Settings";
     case Cause::NoDevice:
         return "no such device — plug the unit in, or choose the port it is on in Settings, or "
                "map " +
@@ -152,8 +152,6 @@ std::string PortDiagnosis::NetworkReason(const LinkState& state) const {
     case Cause::NoComPort:
         return "connected, but the server takes no line settings (a plain telnet port) — set " +
                Settings(state) + " on the server";
-    case Cause::BadRate:
-        return "the baud rate \"" + state.baud + "\" is no rate — choose one in Settings";
     case Cause::BadAddress:
         return "no network address: " + address.error + " — write " + NetworkAddress::FORMS +
                " in section [Ports] (quendix-ports --map " + state.port + " URL)";

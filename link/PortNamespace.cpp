@@ -5,21 +5,7 @@
 #include "NetworkAddress.h"
 #include "PortText.h"
 
-#include <array>
-
 namespace {
-
-struct TableRange {
-    int nFirstPort;
-    int nLastPort;
-    const char* pszDevice;
-};
-
-constexpr std::array<TableRange, 3> PORT_TABLE = {{
-    {1, 4, "/dev/ttyS"},
-    {5, 20, "/dev/ttyUSB"},
-    {21, 32, "/dev/ttyACM"},
-}};
 
 std::string_view StripDevicePrefix(std::string_view name) {
     for (const std::string_view prefix : {"\\\\.\\", "//./"})
@@ -28,11 +14,13 @@ std::string_view StripDevicePrefix(std::string_view name) {
     return name;
 }
 
+// COM1-COM4 /dev/ttyS0-3, COM5-COM20 /dev/ttyUSB0-15, COM21-COM32 /dev/ttyACM0-11.
 std::string TableDevice(int nPort) {
-    for (const auto& range : PORT_TABLE)
-        if (nPort >= range.nFirstPort && nPort <= range.nLastPort)
-            return range.pszDevice + std::to_string(nPort - range.nFirstPort);
-    return {};
+    if (nPort < 1 || nPort > 32)
+        return {};
+    return nPort <= 4    ? "/dev/ttyS" + std::to_string(nPort - 1)
+           : nPort <= 20 ? "/dev/ttyUSB" + std::to_string(nPort - 5)
+                         : "/dev/ttyACM" + std::to_string(nPort - 21);
 }
 
 } // namespace

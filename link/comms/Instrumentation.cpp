@@ -13,11 +13,13 @@
 #include <QTcpSocket>
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstring>
 #include <limits>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <sys/socket.h>
+#include <unistd.h>
 
 using Cause = LinkState::Cause;
 using State = PortReport::State;
@@ -86,6 +88,12 @@ int Instrumentation::Initialise(CDCB* pDcb) {
 }
 
 bool Instrumentation::OpenDevice(const std::string& device, qint32 nBaud) {
+    // An unplugged device is asked for at every tick: the system says it is not there at a
+    // fraction of what an opening attempt costs.
+    if (access(device.c_str(), F_OK) != 0) {
+        m_report.error = std::strerror(errno);
+        return false;
+    }
     auto* pPort = new QSerialPort(QFile::decodeName(QByteArray::fromStdString(device)), this);
     pPort->setBaudRate(nBaud);
     pPort->setReadBufferSize(PORT_READ_BUFFER);

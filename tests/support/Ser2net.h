@@ -1,7 +1,7 @@
 #pragma once
 // ser2net on loopback in front of a device, as a vessel's serial device server: raw TCP or
-// RFC 2217, on a port of its own, in a process of the test's. Stopped and started again at will;
-// every wait is bounded.
+// RFC 2217, on a port of its own, in a process of the test's, passing each byte on at once (as
+// the README advises). Stopped and started again at will; every wait is bounded.
 
 #include "TempFolder.h"
 
@@ -29,7 +29,8 @@ public:
                              "%YAML 1.1\n---\nconnection: &unit\n    accepter: " +
                                  std::string(mode == Mode::Rfc2217 ? "telnet(rfc2217)," : "") +
                                  "tcp,127.0.0.1," + std::to_string(m_nPort) +
-                                 "\n    connector: serialdev," + device + ",4800n81,local\n");
+                                 "\n    connector: serialdev," + device +
+                                 ",4800n81,local\n    options:\n        chardelay: false\n");
     }
     ~Ser2net() { Stop(); }
     Ser2net(const Ser2net&) = delete;

@@ -1,7 +1,9 @@
 // The real program reaching its unit through ser2net on loopback, raw and RFC 2217, with the
 // unit's end of the line a pseudo-terminal played by the test: what the unit gets and what the
 // log holds, the line settings the server applies, and the server stopped and started again.
+#include "CSerialLink.h"
 #include "Installation.h"
+#include "PortMap.h"
 #include "PtyFarEnd.h"
 #include "Ser2net.h"
 
@@ -58,6 +60,25 @@ TEST_P(ThroughSer2net, TalksLogsByteForByteAndComesBackAfterTheServer) {
     EXPECT_EQ(unit.Read(5, INTERROGATION_WAIT), "$10%\n");
     EXPECT_EQ(server.Clients(), 1);
     installation.Program().Terminate();
+}
+
+// The program sends only interrogations; the link carries any byte, 0xFF (the telnet escape)
+// included, and nothing but what it was given.
+TEST_P(ThroughSer2net, CarriesFFToTheUnitAsItIs) {
+    if (!Ser2net::IsInstalled())
+        GTEST_SKIP() << "ser2net is not installed (scripts/setup installs it)";
+    PtyFarEnd unit;
+    Ser2net server(unit.SlavePath(), GetParam().mode);
+    ASSERT_TRUE(server.Start());
+    PortMap ports;
+    ports.Map("COM1", server.Url());
+    CSerialLink link([] { return nullptr; }, ports.Namespace());
+    link.SetPortName("\\\\.\\COM1");
+    link.SetBaud(4800);
+    link.Open(101);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return link.IsConnected(); }, 10000));
+    link.Send("\xff$\xff");
+    EXPECT_EQ(unit.Read(4, 1s), "\xff$\xff");
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, ThroughSer2net,

@@ -1,10 +1,14 @@
 #include "CQuendixView.h"
 
+#include "CHomingPicture.h"
+#include "CPainterDC.h"
 #include "CQuendixDoc.h"
 #include "FakeDocHost.h"
 #include "GdiColor.h"
 
+#include <QCryptographicHash>
 #include <QImage>
+#include <QPainter>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -47,6 +51,60 @@ TEST(QuendixView, ShowsTheDocumentOnTheWindowColour) {
     const QImage up = view.grab().toImage();
     EXPECT_EQ(Count(up, 0, 120, Qt::red), 0);
     EXPECT_EQ(Count(up, 390, 600, Qt::black), 0); // no chevron: each paint starts afresh
+}
+
+// The picture as the view paints it into its buffer.
+QImage Picture(const CHomingReadout& readout, QSize client) {
+    const COLORREF crWindow = GetSysColor(COLOR_WINDOW);
+    QImage image(client, QImage::Format_RGB32);
+    image.fill(ToQColor(crWindow));
+    QPainter painter(&image);
+    CPainterDC dc(painter);
+    CHomingPicture::PrepareDC(dc, client.width(), client.height());
+    CHomingPicture(dc, readout, crWindow).Draw();
+    return image;
+}
+
+QByteArray Digest(const QImage& image) {
+    return QCryptographicHash::hash(QByteArrayView(image.constBits(), image.sizeInBytes()),
+                                    QCryptographicHash::Sha256)
+        .toHex()
+        .left(16);
+}
+
+// Wide windows whose readout fits show the picture they always showed, pixel for pixel: the
+// digests were taken from pictures drawn before readouts were ever shrunk to fit.
+TEST(QuendixView, AReadoutThatFitsIsDrawnAsItAlwaysWas) {
+    const CHomingReadout readouts[] = {
+        {STAT_OK, 12.34, "m", DIR_RIGHT, 42, "COM3", "9,600", true},
+        {STAT_OK, 485.7, "m", DIR_LEFT, 42, "COM3", "9,600", false},
+        {STAT_OK, 1513.5, "ft", DIR_AHEAD, 42, "COM3", "9,600", true},
+        {STAT_OK, -0.04, "ms", DIR_UNDETERMINED, 42, "COM3", "9,600", true},
+        {STAT_OK, 9999.9, "ms", DIR_RIGHT, 42, "COM3", "9,600", false},
+        {STAT_OK, 99999.9, "m", DIR_LEFT, 42, "COM3", "9,600", true},
+        {STAT_OK, 99999.9, "ft", DIR_AHEAD, 42, "COM3", "9,600", true},
+        {STAT_NO_TELEGRAM, 0, "m", DIR_RIGHT, 42, "COM3", "9,600", true},
+        {STAT_BAD_TELEGRAM, 0, "m", DIR_RIGHT, 42, "COM3", "9,600", false},
+        {STAT_NO_REPLY, 0, "m", DIR_RIGHT, 42, "COM3", "9,600", true},
+        {5, 0, "m", DIR_RIGHT, 42, "COM3", "9,600", true},
+    };
+    const struct {
+        QSize client;
+        std::size_t readout;
+        const char* digest;
+    } cases[] = {
+        {{800, 600}, 0, "e478d86995226a70"},   {{800, 600}, 9, "0500dbb94e0dd6f3"},
+        {{800, 600}, 10, "e0c91e87ca2a3c0c"},  {{1280, 720}, 2, "5a2e566bceab25aa"},
+        {{1280, 720}, 4, "b8da4497f2d38e21"},  {{1280, 720}, 6, "a894c921fd36937d"},
+        {{1280, 720}, 7, "1689880e0ac540da"},  {{1280, 720}, 8, "4de78a488873b3d3"},
+        {{640, 300}, 1, "e36b2934aa06b36d"},   {{640, 300}, 3, "c8c23b3f1bb82933"},
+        {{640, 300}, 5, "257c0df3e0d280d9"},   {{1920, 1000}, 0, "42c3cea92772edc7"},
+        {{1920, 1000}, 5, "353c36d6e72522ef"}, {{1920, 1000}, 6, "4c2dd240d7d8e162"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Digest(Picture(readouts[c.readout], c.client)), c.digest)
+            << c.client.width() << "x" << c.client.height() << " readout " << c.readout;
+    }
 }
 
 } // namespace

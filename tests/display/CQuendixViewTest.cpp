@@ -53,16 +53,60 @@ TEST(QuendixView, ShowsTheDocumentOnTheWindowColour) {
     EXPECT_EQ(Count(up, 390, 600, Qt::black), 0); // no chevron: each paint starts afresh
 }
 
-// The picture as the view paints it into its buffer.
-QImage Picture(const CHomingReadout& readout, QSize client) {
-    const COLORREF crWindow = GetSysColor(COLOR_WINDOW);
-    QImage image(client, QImage::Format_RGB32);
-    image.fill(ToQColor(crWindow));
-    QPainter painter(&image);
+// The picture as the view paints it into its buffer, drawn by a painter whose own origin may lie
+// elsewhere.
+void Paint(QPainter& painter, const CHomingReadout& readout, QSize client) {
     CPainterDC dc(painter);
     CHomingPicture::PrepareDC(dc, client.width(), client.height());
-    CHomingPicture(dc, readout, crWindow).Draw();
+    CHomingPicture(dc, readout, GetSysColor(COLOR_WINDOW), client.width()).Draw();
+}
+
+QImage Picture(const CHomingReadout& readout, QSize client) {
+    QImage image(client, QImage::Format_RGB32);
+    image.fill(ToQColor(GetSysColor(COLOR_WINDOW)));
+    QPainter painter(&image);
+    Paint(painter, readout, client);
     return image;
+}
+
+// The pixels drawn outside the client area: on a canvas three clients wide, the client in the
+// middle.
+int InkBesideTheClient(const CHomingReadout& readout, QSize client) {
+    const int width = client.width();
+    QImage canvas(width * 3, client.height(), QImage::Format_RGB32);
+    const QRgb window = ToQColor(GetSysColor(COLOR_WINDOW)).rgb();
+    canvas.fill(window);
+    QPainter painter(&canvas);
+    painter.setViewport(width, 0, width, client.height());
+    painter.setWindow(0, 0, width, client.height());
+    Paint(painter, readout, client);
+    painter.end();
+    int ink = 0;
+    for (int y = 0; y < canvas.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+        for (int x = 0; x < canvas.width(); ++x)
+            ink += (x < width || x >= 2 * width) && line[x] != window;
+    }
+    return ink;
+}
+
+// Square and tall windows: digits are all as wide as each other, so these ranges stand for every
+// range of their length.
+TEST(QuendixView, EveryReadingIsWholeInsideASquareOrTallWindow) {
+    for (const QSize client : {QSize(500, 500), QSize(400, 780)}) {
+        for (const char* units : {"m", "ft", "ms"}) {
+            for (const double range : {-9999.94, -0.04, 8.8, 88.8, 888.8, 8888.8, 99999.9}) {
+                const CHomingReadout readout{STAT_OK, range, units, DIR_LEFT, 99, "COM1", "4,800"};
+                EXPECT_EQ(InkBesideTheClient(readout, client), 0)
+                    << range << units << " in " << client.width() << "x" << client.height();
+            }
+        }
+        for (const int nStatus : {STAT_NO_TELEGRAM, STAT_BAD_TELEGRAM, STAT_NO_REPLY, 0}) {
+            const CHomingReadout readout{nStatus, 0.0, "m", DIR_LEFT, 99, "COM1", "4,800"};
+            EXPECT_EQ(InkBesideTheClient(readout, client), 0)
+                << nStatus << " in " << client.width() << "x" << client.height();
+        }
+    }
 }
 
 QByteArray Digest(const QImage& image) {

@@ -1,6 +1,7 @@
 // The settings dialog as the operator uses it: real widgets on the offscreen platform.
 #include "CSettingsDlg.h"
 
+#include "CKeyEntryFilter.h"
 #include "DialogUnits.h"
 #include "SettingsTemplate.h"
 
@@ -121,6 +122,23 @@ TEST_F(SettingsDlgTest, TemplateControlsInTabOrderWithTextsPlacesAndTooltips) {
 
     for (const ToolTipTemplate& tip : kSettingsToolTips)
         EXPECT_EQ(m_dlg->GetDlgItem(tip.id)->toolTip(), tip.text);
+}
+
+// Beyond its room the field scrolls its value partly out of sight.
+bool ShowsWhole(const QLineEdit& edit) {
+    return edit.fontMetrics().horizontalAdvance(edit.text()) <= CKeyEntryFilter::TextRoom(edit);
+}
+
+TEST_F(SettingsDlgTest, EveryFieldShowsItsWholeValueInEveryUnit) {
+    for (const int units : {UNITS_METRES, UNITS_FEET, UNITS_MSEC}) {
+        CSettingsData data = Settings(units, 19.99);
+        data.m_dSoundSpeedMetric = 1599.99; // 5249.31 ft/s
+        data.m_nPeriod = 120;
+        data.m_nTpdrNo = 99;
+        Open(data);
+        for (const int id : {IDC_TPDR_NO, IDC_PERIOD, IDC_SOUND_SPEED, IDC_OFFSET})
+            EXPECT_TRUE(ShowsWhole(*Edit(id))) << units << " " << Edit(id)->text().toStdString();
+    }
 }
 
 // Changing the units reads the fields first: a refusal shows, and the conversion still runs.

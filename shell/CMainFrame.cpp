@@ -3,6 +3,7 @@
 #include "CQuendixDoc.h"
 #include "CommandIds.h"
 #include "IShellApp.h"
+#include "LinkStateToolTip.h"
 #include "PortDiscovery.h"
 #include "PortText.h"
 
@@ -162,10 +163,8 @@ bool CMainFrame::Connect() {
 void CMainFrame::ReportLinkState(const CQuendixDoc& doc) {
     const LinkState state = m_diagnosis.Classify(m_link, doc.GetComPort(), doc.GetBaudRate());
     const std::optional<std::string> text = m_linkMonitor.Note(state, CLinkMonitor::Clock::now());
-    // Rich text, so that a long reason wraps.
     if (text && centralWidget()) {
-        centralWidget()->setToolTip(
-            QStringLiteral("<p>%1</p>").arg(QString::fromStdString(*text).toHtmlEscaped()));
+        centralWidget()->setToolTip(LinkStateToolTip(*text));
     }
 }
 

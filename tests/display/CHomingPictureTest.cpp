@@ -48,41 +48,10 @@ TEST(HomingPicture, FitsTheSquareIntoTheClientArea) {
     }
 }
 
-// The recording context's characters are half as wide as the font is high.
-TEST(HomingPicture, ShowsRangeOrStatusCentredAtTheTop) {
-    const struct {
-        int nStatus;
-        double dRange;
-        const char* units;
-        const char* text;
-        int nFontHeight;
-    } cases[] = {
-        {STAT_OK, 12.34, "m", " 12.3m", 450},
-        {STAT_OK, 1234.56, "ft", "1234.6ft", 450},
-        {STAT_OK, -0.04, "ms", " -0.0ms", 450},
-        {STAT_NO_TELEGRAM, 1, "m", "NO TELGRM", 270},
-        {STAT_BAD_TELEGRAM, 1, "m", "COMMS ERR", 270},
-        {STAT_NO_REPLY, 1, "m", "NO REPLY", 270},
-        {5, 1, "m", "PROG ERR", 270},
-    };
-    for (const auto& c : cases) {
-        CHomingReadout readout = Readout(c.nStatus);
-        readout.m_dRange = c.dRange;
-        readout.m_strUnitsAbbrev = c.units;
-        CRecordingDC dc;
-        Draw(dc, readout);
-        const CRecordedText& text = dc.m_texts.front();
-        EXPECT_EQ(text.text, c.text);
-        const int width = static_cast<int>(text.text.size()) * (c.nFontHeight / 2);
-        EXPECT_EQ(text.topLeft, (CPoint{-(width / 2), RANGE_TEXT_Y})) << c.text;
-        EXPECT_EQ(text.font, Arial(c.nFontHeight)) << c.text;
-        EXPECT_EQ(text.crBk, WINDOW) << c.text;
-    }
-}
-
 // The recording context's text is n x (h / 2) wide for n characters at height h: a text that
 // would run past an edge gets the largest height that leaves 20 units at each edge, and keeps its
-// middle where the full-height text's would be.
+// middle where the full-height text's would be. The texts themselves, and wide windows, are the
+// view's pictures.
 TEST(HomingPicture, ATextThatWouldRunPastAnEdgeGetsTheLargestHeightThatFits) {
     const struct {
         int width, height, nStatus, nFontHeight;

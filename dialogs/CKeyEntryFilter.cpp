@@ -9,21 +9,9 @@
 
 namespace {
 
-// The line edit keeps this margin on each side of its text.
+// The line edit keeps this margin on each side of its text, and a pixel for the cursor.
 constexpr int kTextMargin = 2;
-
-int TextWidth(const QLineEdit& edit) {
-    QStyleOptionFrame option;
-    option.initFrom(&edit);
-    option.rect = edit.contentsRect();
-    option.lineWidth = edit.hasFrame()
-                           ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit)
-                           : 0;
-    const QRect contents =
-        edit.style()->subElementRect(QStyle::SE_LineEditContents, &option, &edit);
-    const QMargins margins = edit.textMargins();
-    return contents.width() - margins.left() - margins.right() - 2 * kTextMargin;
-}
+constexpr int kCursorWidth = 1;
 
 QString TextAfterTyping(const QLineEdit& edit, const QString& typed) {
     QString text = edit.text();
@@ -36,6 +24,19 @@ QString TextAfterTyping(const QLineEdit& edit, const QString& typed) {
 }
 
 } // namespace
+
+int CKeyEntryFilter::TextRoom(const QLineEdit& edit) {
+    QStyleOptionFrame option;
+    option.initFrom(&edit);
+    option.rect = edit.contentsRect();
+    option.lineWidth = edit.hasFrame()
+                           ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit)
+                           : 0;
+    const QRect contents =
+        edit.style()->subElementRect(QStyle::SE_LineEditContents, &option, &edit);
+    const QMargins margins = edit.textMargins();
+    return contents.width() - margins.left() - margins.right() - 2 * kTextMargin - kCursorWidth;
+}
 
 CKeyEntryFilter::CKeyEntryFilter(bool digitsOnly, QObject* parent)
     : QObject(parent), m_bDigitsOnly(digitsOnly) {}
@@ -59,5 +60,5 @@ bool CKeyEntryFilter::Accepts(const QLineEdit& edit, const QString& typed) const
     if (m_bDigitsOnly &&
         !std::all_of(typed.begin(), typed.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
         return false;
-    return edit.fontMetrics().horizontalAdvance(TextAfterTyping(edit, typed)) <= TextWidth(edit);
+    return edit.fontMetrics().horizontalAdvance(TextAfterTyping(edit, typed)) <= TextRoom(edit);
 }

@@ -11,6 +11,9 @@ class CKeyEntryFilter : public QObject {
 public:
     CKeyEntryFilter(bool digitsOnly, QObject* parent);
 
+    // The width, in pixels, that the field shows its text in: a longer text scrolls.
+    static int TextRoom(const QLineEdit& edit);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

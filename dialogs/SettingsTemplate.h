@@ -52,7 +52,8 @@ inline constexpr std::array<ControlTemplate, 18> kSettingsControls{{
     {IDC_STATIC, "", ControlKind::Static, "Interrogation Period (Sec):", 9, 34, 84, 8, false, false},
     {IDC_PERIOD, "IDC_PERIOD", ControlKind::Edit, "", 95, 30, 15, 12, true, false},
     {IDC_SPEED_UNITS, "IDC_SPEED_UNITS", ControlKind::Static, "(ft/s):", 76, 54, 17, 8, false, false},
-    {IDC_SOUND_SPEED, "IDC_SOUND_SPEED", ControlKind::Edit, "", 95, 50, 27, 12, true, false},
+    // 27 units across cut the first digit of a speed in feet (4921.25): 32 show any below 10000.
+    {IDC_SOUND_SPEED, "IDC_SOUND_SPEED", ControlKind::Edit, "", 95, 50, 32, 12, true, false},
     {IDOK, "IDOK", ControlKind::DefPushButton, "OK", 255, 7, 50, 14, false, false},
     {IDCANCEL, "IDCANCEL", ControlKind::PushButton, "Cancel", 255, 24, 50, 14, false, false},
     {IDC_STATIC, "", ControlKind::Static, "Range Units:", 51, 74, 42, 8, false, false},

@@ -13,6 +13,8 @@ constexpr COLORREF RED = RGB(255, 0, 0);
 
 constexpr int RANGE_FONT_HEIGHT = 10 * SMALL_FONT_HEIGHT;
 constexpr int STATUS_FONT_HEIGHT = 6 * SMALL_FONT_HEIGHT;
+// The gap a shrunk range or status text keeps from each edge of the client area: 0.02.
+constexpr int FITTED_TEXT_MARGIN = 20;
 
 constexpr const char* TITLE = "Quendix Display V1.03 (30/07/2002)";
 constexpr const char* COPYRIGHT = "Copyright (c) 2002 Quendix Instruments";
@@ -53,8 +55,9 @@ void CHomingPicture::PrepareDC(CDC& dc, int nClientWidth, int nClientHeight) {
         dc.SetViewportOrg(nClientWidth / 2, nClientWidth / 2);
 }
 
-CHomingPicture::CHomingPicture(CDC& dc, const CHomingReadout& readout, COLORREF crWindow)
-    : m_dc(dc), m_readout(readout), m_crWindow(crWindow) {}
+CHomingPicture::CHomingPicture(CDC& dc, const CHomingReadout& readout, COLORREF crWindow,
+                               int nClientWidth)
+    : m_dc(dc), m_readout(readout), m_crWindow(crWindow), m_nClientWidth(nClientWidth) {}
 
 void CHomingPicture::Draw() {
     DrawRange();
@@ -85,13 +88,42 @@ std::string CHomingPicture::RangeText() const {
     }
 }
 
+// A text cut at the window's edge is a wrong reading ("85.7" for 485.7): one that would run past
+// an edge is drawn smaller, its middle where the full-height text's would be.
 void CHomingPicture::DrawRange() {
-    const int height = m_readout.m_nStatus == STAT_OK ? RANGE_FONT_HEIGHT : STATUS_FONT_HEIGHT;
-    const CGdiSelection font(m_dc, m_dc.CreateFontIndirect(ArialFont(height)));
+    const int fullHeight = m_readout.m_nStatus == STAT_OK ? RANGE_FONT_HEIGHT : STATUS_FONT_HEIGHT;
     const std::string text = RangeText();
+    const int height = FittedHeight(text, fullHeight);
+    const CGdiSelection font(m_dc, m_dc.CreateFontIndirect(ArialFont(height)));
     const int cx = m_dc.GetTextExtent(text).cx;
     m_dc.SetBkColor(m_crWindow);
-    m_dc.TextOut(-(cx / 2), RANGE_TEXT_Y, text);
+    m_dc.TextOut(-(cx / 2), RANGE_TEXT_Y - (fullHeight - height) / 2, text);
+}
+
+// The full height where the text fits at it, else the largest that fits with a margin, found by
+// halving, since the text widens with its height.
+int CHomingPicture::FittedHeight(const std::string& text, int nFullHeight) {
+    if (FitsBetweenEdges(TextWidthAt(text, nFullHeight), 0))
+        return nFullHeight;
+    int fits = 1;
+    int tooWide = nFullHeight;
+    while (tooWide - fits > 1) {
+        const int height = (fits + tooWide) / 2;
+        (FitsBetweenEdges(TextWidthAt(text, height), FITTED_TEXT_MARGIN) ? fits : tooWide) = height;
+    }
+    return fits;
+}
+
+int CHomingPicture::TextWidthAt(const std::string& text, int nHeight) {
+    const CGdiSelection font(m_dc, m_dc.CreateFontIndirect(ArialFont(nHeight)));
+    return m_dc.GetTextExtent(text).cx;
+}
+
+// For a text centred as DrawRange centres it.
+bool CHomingPicture::FitsBetweenEdges(int cx, int nMargin) const {
+    const int left = m_dc.DPtoLP({0, 0}).x + nMargin;
+    const int right = m_dc.DPtoLP({m_nClientWidth, 0}).x - nMargin;
+    return -(cx / 2) >= left && -(cx / 2) + cx <= right;
 }
 
 void CHomingPicture::DrawChevron() {

@@ -25,8 +25,9 @@ public:
     // in the centre of a wide area, at the top of a tall one.
     static void PrepareDC(CDC& dc, int nClientWidth, int nClientHeight);
 
-    // crWindow is the window colour the texts stand on.
-    CHomingPicture(CDC& dc, const CHomingReadout& readout, COLORREF crWindow);
+    // crWindow is the window colour the texts stand on; the big text stays within the client
+    // area's nClientWidth pixels.
+    CHomingPicture(CDC& dc, const CHomingReadout& readout, COLORREF crWindow, int nClientWidth);
     // One pass; each step draws over the ones before it.
     void Draw();
 
@@ -37,6 +38,9 @@ public:
 
 private:
     void DrawRange();
+    int FittedHeight(const std::string& text, int nFullHeight);
+    int TextWidthAt(const std::string& text, int nHeight);
+    bool FitsBetweenEdges(int cx, int nMargin) const;
     void DrawChevron();
     void DrawInfo();
     void DrawCentred(const std::string& text, int y);
@@ -46,4 +50,5 @@ private:
     CDC& m_dc;
     const CHomingReadout& m_readout;
     COLORREF m_crWindow;
+    int m_nClientWidth;
 };

@@ -24,7 +24,7 @@ void CQuendixView::OnPrepareDC(CDC& dc) {
 
 void CQuendixView::OnDraw(CDC& dc) {
     const CHomingReadout readout = ReadDocument();
-    CHomingPicture(dc, readout, GetSysColor(COLOR_WINDOW)).Draw();
+    CHomingPicture(dc, readout, GetSysColor(COLOR_WINDOW), width()).Draw();
 }
 
 CHomingReadout CQuendixView::ReadDocument() const {

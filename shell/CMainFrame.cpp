@@ -3,6 +3,7 @@
 #include "CQuendixDoc.h"
 #include "CommandIds.h"
 #include "IShellApp.h"
+#include "LinkStateToolTip.h"
 #include "PortDiscovery.h"
 #include "PortText.h"
 
@@ -156,10 +157,8 @@ void CMainFrame::ReportLinkState(const CQuendixDoc& doc) {
     m_toldPortState = m_link.Report().state;
     const LinkState state = m_diagnosis.Classify(m_link, doc.GetComPort(), doc.GetBaudRate());
     const std::optional<std::string> text = m_linkMonitor.Note(state, CLinkMonitor::Clock::now());
-    // Rich text, so that a long reason wraps.
     if (text && centralWidget()) {
-        centralWidget()->setToolTip(
-            QStringLiteral("<p>%1</p>").arg(QString::fromStdString(*text).toHtmlEscaped()));
+        centralWidget()->setToolTip(LinkStateToolTip(*text));
         centralWidget()->update();
     }
 }

@@ -1,6 +1,7 @@
 #include "CQuendixApp.h"
 
 #include "CAboutDlg.h"
+#include "CDialogPlacer.h"
 #include "CFile.h"
 #include "CFramePlacer.h"
 #include "CMainFrame.h"
@@ -56,6 +57,7 @@ CQuendixApp::CQuendixApp(std::string parentPath) : m_strParentPath(std::move(par
 
 // The frame and its view go before the document, whose destructor saves the settings.
 CQuendixApp::~CQuendixApp() {
+    m_pDialogPlacer.reset();
     m_pFrame.reset();
     m_pDocument.reset();
 }
@@ -81,6 +83,7 @@ void CQuendixApp::CreateDocumentFrameAndView() {
     m_pFrame->setCentralWidget(m_pView);
     m_pFrame->SetActiveDocument(m_pDocument.get());
     m_pPlacer = new CFramePlacer(*m_pFrame);
+    m_pDialogPlacer = std::make_unique<CDialogPlacer>(*m_pFrame);
 }
 
 bool CQuendixApp::NewDocument(int nCmdShow) {

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+class CDialogPlacer;
 class CFramePlacer;
 class CMainFrame;
 class CPrivateProfile;
@@ -67,4 +68,5 @@ private:
     std::unique_ptr<CMainFrame> m_pFrame;
     QPointer<CQuendixView> m_pView;
     CFramePlacer* m_pPlacer = nullptr; // owned by the frame
+    std::unique_ptr<CDialogPlacer> m_pDialogPlacer;
 };

@@ -1,7 +1,7 @@
 #include "ScreenFit.h"
 
 #include <algorithm>
-#include <limits>
+#include <utility>
 
 namespace {
 
@@ -21,8 +21,8 @@ long long Distance2(const QRect& a, const QRect& b) {
     return dx * dx + dy * dy;
 }
 
-// Moves the window inside the screen; a window larger than the screen keeps its top-left
-// corner on it.
+// Moves the window inside the screen; a window larger than the screen (one that cannot shrink)
+// keeps its top-left corner on it.
 QRect MoveInside(QRect window, const QRect& screen) {
     const int left =
         std::max(screen.left(), std::min(window.left(), screen.right() + 1 - window.width()));
@@ -30,6 +30,17 @@ QRect MoveInside(QRect window, const QRect& screen) {
         std::max(screen.top(), std::min(window.top(), screen.bottom() + 1 - window.height()));
     window.moveTo(left, top);
     return window;
+}
+
+// The screen the window overlaps most; where it overlaps none, the nearest.
+const QRect& LandingScreen(const QRect& window, const QList<QRect>& screens) {
+    const auto rank = [&window](const QRect& screen) {
+        const QRect overlap = screen.intersected(window);
+        return std::pair(-static_cast<long long>(overlap.width()) * overlap.height(),
+                         Distance2(window, screen));
+    };
+    return *std::min_element(screens.begin(), screens.end(),
+                             [&rank](const QRect& a, const QRect& b) { return rank(a) < rank(b); });
 }
 
 } // namespace
@@ -47,17 +58,14 @@ QRect FitOntoScreens(QRect window, const QList<QRect>& screens) {
     if (screens.isEmpty()) {
         return window;
     }
-    const QRect* nearest = nullptr;
-    long long best = std::numeric_limits<long long>::max();
-    for (const QRect& screen : screens) {
-        if (screen.intersects(window)) {
-            return window;
-        }
-        const long long d = Distance2(window, screen);
-        if (d < best) {
-            best = d;
-            nearest = &screen;
-        }
+    const QRect& screen = LandingScreen(window, screens);
+    if (window.width() > screen.width() || window.height() > screen.height()) {
+        return FitInside(window, screen);
     }
-    return MoveInside(window, *nearest);
+    return screen.intersects(window) ? window : MoveInside(window, screen);
+}
+
+QRect FitInside(QRect frame, const QRect& area) {
+    frame.setSize(frame.size().boundedTo(area.size()));
+    return MoveInside(frame, area);
 }

@@ -1,6 +1,7 @@
 #pragma once
-// Keeps a restored window where the operator can reach it, as Windows does when it restores a
-// placement: a rectangle that lies off every screen is moved onto the nearest one.
+// Keeps a window where the operator can reach it. A restored placement that lies off every screen
+// is moved onto the nearest one, as Windows does; one larger than the screen it lands on is shrunk
+// onto it, so that its title bar and close box stay on the screen.
 
 #include "WindowPlacementText.h"
 
@@ -17,3 +18,6 @@ QRect RectFromPlacement(const WindowPlacement& placement);
 
 // window: the stored normal rectangle; screens: the available area of each screen.
 QRect FitOntoScreens(QRect window, const QList<QRect>& screens);
+
+// A window's frame shrunk to the area where it is larger, then moved inside it.
+QRect FitInside(QRect frame, const QRect& area);

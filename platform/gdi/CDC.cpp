@@ -61,6 +61,11 @@ CPoint CDC::LPtoDP(CPoint point) const {
             m_ptViewportOrg.y + static_cast<int>(std::lround(point.y * ScaleY()))};
 }
 
+CPoint CDC::DPtoLP(CPoint point) const {
+    return {static_cast<int>(std::lround((point.x - m_ptViewportOrg.x) / ScaleX())),
+            static_cast<int>(std::lround((point.y - m_ptViewportOrg.y) / ScaleY()))};
+}
+
 HGDIOBJ CDC::CreateFontIndirect(const LOGFONT& font) {
     const HGDIOBJ handle{m_nNextHandle++};
     m_objects.emplace(handle, font);

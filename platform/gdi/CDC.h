@@ -30,6 +30,7 @@ public:
     void SetViewportExt(int cx, int cy);
     void SetViewportOrg(int x, int y);
     CPoint LPtoDP(CPoint point) const;
+    CPoint DPtoLP(CPoint point) const;
 
     // Null when the object cannot be created; only PS_SOLID pens can. Virtual so that a test
     // context can refuse them.

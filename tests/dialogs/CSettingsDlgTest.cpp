@@ -1,6 +1,7 @@
 // The settings dialog as the operator uses it: real widgets on the offscreen platform.
 #include "CSettingsDlg.h"
 
+#include "CKeyEntryFilter.h"
 #include "DialogUnits.h"
 #include "SettingsTemplate.h"
 
@@ -66,11 +67,15 @@ protected:
         edit->selectAll();
         QTest::keyClicks(edit, text);
     }
-    // The sound speed and offset fields with their units, a field that takes no input in brackets.
+    // The sound speed and offset fields with their units, a field that takes no input in brackets,
+    // a value cut at the field's edge (beyond its room the field scrolls) marked.
     QString Shown() const {
         const auto field = [this](int edit, int label) {
-            const QString text = Edit(edit)->text();
-            return (Edit(edit)->isEnabled() ? text : "[" + text + "]") + " " + Label(label);
+            const QLineEdit& line = *Edit(edit);
+            const bool whole = line.fontMetrics().horizontalAdvance(line.text()) <=
+                               CKeyEntryFilter::TextRoom(line);
+            const QString text = line.text() + (whole ? "" : "(cut)");
+            return (line.isEnabled() ? text : "[" + text + "]") + " " + Label(label);
         };
         return field(IDC_SOUND_SPEED, IDC_SPEED_UNITS) + ", " + field(IDC_OFFSET, IDC_OFFSET_UNITS);
     }

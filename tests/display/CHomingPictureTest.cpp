@@ -15,6 +15,13 @@ CHomingReadout Readout(int nStatus, int nDirection = DIR_AHEAD, bool bConnected 
     return {nStatus, 12.34, "m", nDirection, 10, "COM1", "4,800", bConnected};
 }
 
+// Drawn into a client area of 2000 x 1000 pixels, where the mapping is one to one and every big
+// text of the recording context fits.
+void Draw(CRecordingDC& dc, const CHomingReadout& readout) {
+    CHomingPicture::PrepareDC(dc, 2000, 1000);
+    CHomingPicture(dc, readout, WINDOW, 2000).Draw();
+}
+
 LOGFONT Arial(int nHeight) {
     return {.lfHeight = nHeight,
             .lfWeight = FW_NORMAL,
@@ -41,35 +48,28 @@ TEST(HomingPicture, FitsTheSquareIntoTheClientArea) {
     }
 }
 
-// The recording context's characters are half as wide as the font is high.
-TEST(HomingPicture, ShowsRangeOrStatusCentredAtTheTop) {
+// The recording context's text is n x (h / 2) wide for n characters at height h: a text that
+// would run past an edge gets the largest height that leaves 20 units at each edge, and keeps its
+// middle where the full-height text's would be. The texts themselves, and wide windows, are the
+// view's pictures.
+TEST(HomingPicture, ATextThatWouldRunPastAnEdgeGetsTheLargestHeightThatFits) {
     const struct {
-        int nStatus;
-        double dRange;
-        const char* units;
-        const char* text;
-        int nFontHeight;
+        int width, height, nStatus, nFontHeight;
+        CPoint topLeft;
     } cases[] = {
-        {STAT_OK, 12.34, "m", " 12.3m", 450},
-        {STAT_OK, 1234.56, "ft", "1234.6ft", 450},
-        {STAT_OK, -0.04, "ms", " -0.0ms", 450},
-        {STAT_NO_TELEGRAM, 1, "m", "NO TELGRM", 270},
-        {STAT_BAD_TELEGRAM, 1, "m", "COMMS ERR", 270},
-        {STAT_NO_REPLY, 1, "m", "NO REPLY", 270},
-        {5, 1, "m", "PROG ERR", 270},
+        {1350, 1000, STAT_OK, 450, {-675, 300}},     // " 12.3m" is 1350 wide: it fits
+        {1348, 1000, STAT_OK, 437, {-654, 294}},     // 6 x 218 = 1308 <= 1348 - 2 x 20
+        {500, 500, STAT_OK, 321, {-480, 236}},       // 1000 units across
+        {400, 780, STAT_NO_REPLY, 241, {-480, 286}}, // "NO REPLY": 8 x 120 = 960
+        {801, 600, STAT_NO_REPLY, 270, {-540, 300}},
     };
     for (const auto& c : cases) {
-        CHomingReadout readout = Readout(c.nStatus);
-        readout.m_dRange = c.dRange;
-        readout.m_strUnitsAbbrev = c.units;
         CRecordingDC dc;
-        CHomingPicture(dc, readout, WINDOW).Draw();
+        CHomingPicture::PrepareDC(dc, c.width, c.height);
+        CHomingPicture(dc, Readout(c.nStatus), WINDOW, c.width).Draw();
         const CRecordedText& text = dc.m_texts.front();
-        EXPECT_EQ(text.text, c.text);
-        const int width = static_cast<int>(text.text.size()) * (c.nFontHeight / 2);
-        EXPECT_EQ(text.topLeft, (CPoint{-(width / 2), RANGE_TEXT_Y})) << c.text;
-        EXPECT_EQ(text.font, Arial(c.nFontHeight)) << c.text;
-        EXPECT_EQ(text.crBk, WINDOW) << c.text;
+        EXPECT_EQ(text.font, Arial(c.nFontHeight)) << c.width << "x" << c.height;
+        EXPECT_EQ(text.topLeft, c.topLeft) << c.width << "x" << c.height;
     }
 }
 
@@ -87,7 +87,7 @@ TEST(HomingPicture, ChevronPointsTheWayToSteer) {
     };
     for (const auto& c : cases) {
         CRecordingDC dc;
-        CHomingPicture(dc, Readout(c.nStatus, c.nDirection), WINDOW).Draw();
+        Draw(dc, Readout(c.nStatus, c.nDirection));
         std::vector<CPoint> drawn;
         for (const CRecordedLine& line : dc.m_lines) {
             if (drawn.empty())
@@ -103,7 +103,7 @@ TEST(HomingPicture, ChevronPointsTheWayToSteer) {
 TEST(HomingPicture, InformationLinesStackDownFromTheTop) {
     for (const bool bConnected : {true, false}) {
         CRecordingDC dc;
-        CHomingPicture(dc, Readout(STAT_OK, DIR_AHEAD, bConnected), WINDOW).Draw();
+        Draw(dc, Readout(STAT_OK, DIR_AHEAD, bConnected));
         const std::vector<CRecordedText>& texts = dc.m_texts;
         ASSERT_EQ(texts.size(), 6u);
         // The recording context's metric: characters 22 wide, lines 45 + 45 / 12 = 48 apart.
@@ -136,10 +136,10 @@ TEST(HomingPicture, FontsAndPenLiveOnlyWithinTheirStepAndFailuresLeaveTheCurrent
     for (const bool bFail : {false, true}) {
         CRecordingDC dc;
         dc.m_bFailCreation = bFail;
-        CHomingPicture(dc, Readout(STAT_OK, DIR_LEFT), WINDOW).Draw();
+        Draw(dc, Readout(STAT_OK, DIR_LEFT));
         EXPECT_EQ(dc.SelectedFont(), LOGFONT{});
         EXPECT_EQ(dc.SelectedPen(), (LOGPEN{PS_SOLID, 0, BLACK}));
-        ASSERT_EQ(dc.m_created.size(), 3u);
+        ASSERT_EQ(dc.m_created.size(), 4u); // the range font once to measure, once to draw
         for (const HGDIOBJ object : dc.m_created)
             EXPECT_FALSE(dc.DeleteObject(object)) << "left alive";
         ASSERT_EQ(dc.m_texts.size(), 6u);

@@ -43,6 +43,7 @@ TEST(DeviceContext, RefusesZeroExtents) {
     dc.SetViewportExt(0, -600);
     dc.SetWindowExt(1000, 0);
     EXPECT_EQ(dc.LPtoDP({500, 500}), (CPoint{300, -300}));
+    EXPECT_EQ(dc.DPtoLP({301, -301}), (CPoint{502, 502}));
 }
 
 } // namespace

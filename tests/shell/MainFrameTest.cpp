@@ -221,7 +221,7 @@ TEST_F(FrameOnPortTest, LostDeviceReconnectsAtATickOnceItIsBack) {
         Tick(interrogation);
     }
     EXPECT_FALSE(frame.IsConnected());
-    EXPECT_THAT(view->toolTip().toStdString(), HasSubstr(stableName + ": device lost"));
+    EXPECT_THAT(view->toolTip().toStdString(), HasSubstr(stableName + "<br>device lost<br>"));
 
     unit = std::make_unique<PtyFarEnd>();
     std::filesystem::create_symlink(unit->SlavePath(), stableName);

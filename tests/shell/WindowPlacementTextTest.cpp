@@ -44,7 +44,7 @@ TEST(PlacementRect, BoundsHandEditedExtremes) {
     EXPECT_EQ(RectFromPlacement({10, 20, 510, 420, false, false}), QRect(10, 20, 500, 400));
 }
 
-TEST(ScreenFit, KeepsReachableWindowsAndMovesLostOnes) {
+TEST(ScreenFit, KeepsReachableWindowsMovesLostOnesAndShrinksTooLargeOnes) {
     // Two screens side by side, the right one lower and smaller.
     const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 200, 1280, 800)};
     const struct {
@@ -60,7 +60,10 @@ TEST(ScreenFit, KeepsReachableWindowsAndMovesLostOnes) {
         {"below the second", QRect(2500, 1500, 300, 300), QRect(2500, 700, 300, 300)},
         {"far below, nearer the first", QRect(2000, 3000, 300, 300), QRect(1620, 780, 300, 300)},
         {"in the gap above the second", QRect(2500, -600, 300, 300), QRect(2500, 200, 300, 300)},
-        {"too big and lost", QRect(-9000, -9000, 4000, 3000), QRect(0, 0, 4000, 3000)},
+        {"too big and lost", QRect(-9000, -9000, 4000, 3000), QRect(0, 0, 1920, 1080)},
+        {"too big", QRect(100, 80, 2400, 1400), QRect(0, 0, 1920, 1080)},
+        {"mostly on the first, too wide", QRect(1000, 0, 1200, 1200), QRect(720, 0, 1200, 1080)},
+        {"too tall for the second", QRect(2000, 100, 1000, 1000), QRect(2000, 200, 1000, 800)},
         {"empty", QRect(0, 0, 0, 0), QRect(0, 0, MIN_WINDOW_WIDTH, MIN_WINDOW_HEIGHT)},
     };
     for (const auto& c : cases)

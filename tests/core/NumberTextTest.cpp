@@ -1,9 +1,12 @@
 // Number text stays locale-independent: files and the log read the same on every machine.
 #include "NumberText.h"
 
+#include "AsciiText.h"
+
 #include <clocale>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -60,4 +63,23 @@ TEST(NumberText, IgnoresACommaLocale) {
         }
     }
     GTEST_SKIP() << "no locale with a decimal comma is installed";
+}
+
+TEST(AsciiText, DigitsKeepTheirValueModuloTwoToThe64AndCaseFoldsOnlyAsciiLetters) {
+    const std::tuple<std::string_view, std::size_t, std::uint64_t, bool> cases[] = {
+        {"", 0, 0, false},
+        {"+1", 0, 0, false},
+        {"4294967296%", 10, 4294967296u, false},
+        {"18446744073709551615", 20, UINT64_MAX, false},
+        {"18446744073709551617", 20, 1, true},
+    };
+    for (const auto& [text, count, value, overflow] : cases) {
+        const LeadingDigits digits = ScanDigits(text);
+        EXPECT_EQ(digits.nCount, count) << text;
+        EXPECT_EQ(digits.nValue, value) << text;
+        EXPECT_EQ(digits.bOverflow, overflow) << text;
+    }
+    EXPECT_TRUE(EqualNoCase("Settings", "sETTINGS"));
+    EXPECT_FALSE(EqualNoCase("COM1", "COM"));
+    EXPECT_FALSE(EqualNoCase("\xC4", "\xE4"));
 }

@@ -2,11 +2,11 @@
 
 #include "CSettingsData.h"
 #include "DecodeTelegram.h"
+#include "DisplayUnits.h"
 #include "IFile.h"
 #include "IMainWindow.h"
 #include "IProfile.h"
 #include "NumberText.h"
-#include "StoredUnits.h"
 
 #include <array>
 #include <ctime>
@@ -50,21 +50,9 @@ void CQuendixDoc::RecalcRange() {
     double factor = 1.0;
     m_dOffsetTime = m_dOffsetMetric / m_dSoundSpeedMetric;
     m_dTelegramTime = m_dTelegramRange / NOMINAL_SOUND_SPEED;
-    switch (m_nUnits) {
-    case UNITS_METRES:
-        factor = m_dSoundSpeedMetric;
-        m_strUnitsAbbrev = "m";
-        break;
-    case UNITS_FEET:
-        factor = m_dSoundSpeedMetric * FEET_PER_METRE;
-        m_strUnitsAbbrev = "ft";
-        break;
-    case UNITS_MSEC:
-        factor = 1000.0;
-        m_strUnitsAbbrev = "ms";
-        break;
-    default:
-        break;
+    if (const std::optional<DisplayUnits> units = UnitsOf(m_nUnits)) {
+        factor = units->PerSecond(m_dSoundSpeedMetric);
+        m_strUnitsAbbrev = units->abbrev;
     }
     m_dRange = (m_dTelegramTime - m_dOffsetTime) * factor;
     m_host.UpdateAllViews();

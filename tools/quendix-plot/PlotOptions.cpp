@@ -1,5 +1,6 @@
 #include "PlotOptions.h"
 
+#include "DisplayUnits.h"
 #include "LogLine.h"
 #include "NumberText.h"
 #include "QuendixCodes.h"
@@ -34,12 +35,10 @@ std::optional<TimeBound> ParseTimeBound(std::string text) {
 }
 
 bool ParseUnits(const std::string& text, std::optional<int>& units) {
-    const std::map<std::string, int> names{
-        {"m", UNITS_METRES}, {"ft", UNITS_FEET}, {"ms", UNITS_MSEC}};
-    const auto found = names.find(text);
-    if (found != names.end())
-        units = found->second;
-    return found != names.end();
+    const std::optional<DisplayUnits> named = UnitsNamed(text);
+    if (named)
+        units = named->nCode;
+    return named.has_value();
 }
 
 bool ParseSoundSpeed(const std::string& text, std::optional<double>& speed) {

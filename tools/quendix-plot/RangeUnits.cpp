@@ -1,9 +1,9 @@
 #include "RangeUnits.h"
 
+#include "DisplayUnits.h"
 #include "IProfile.h"
 #include "NumberText.h"
 #include "QuendixCodes.h"
-#include "StoredUnits.h"
 
 #include <cmath>
 #include <iostream>
@@ -27,7 +27,7 @@ std::optional<double> StoredSoundSpeed(IProfile& profile) {
 } // namespace
 
 RangeUnits::RangeUnits(int nUnits, double dSoundSpeed)
-    : m_nUnits(nUnits), m_dSoundSpeed(dSoundSpeed) {}
+    : m_units(UnitsOf(nUnits).value_or(*UnitsOf(UNITS_METRES))), m_dSoundSpeed(dSoundSpeed) {}
 
 RangeUnits RangeUnits::Resolve(std::optional<int> nUnits, std::optional<double> dSoundSpeed,
                                IProfile& profile) {
@@ -38,31 +38,19 @@ RangeUnits RangeUnits::Resolve(std::optional<int> nUnits, std::optional<double> 
     return RangeUnits(*nUnits, dSoundSpeed.value_or(NOMINAL_SOUND_SPEED));
 }
 
+// As the display computes it: the travel time at the sound speed, then in the units.
 double RangeUnits::FromMilliseconds(double dMs) const {
-    const double metres = dMs / 1000.0 * m_dSoundSpeed;
-    switch (m_nUnits) {
-    case UNITS_FEET:
-        return metres * FEET_PER_METRE;
-    case UNITS_MSEC:
+    if (!m_units.dPerMetre)
         return dMs;
-    default:
-        return metres;
-    }
+    return dMs / 1000.0 * m_dSoundSpeed * *m_units.dPerMetre;
 }
 
 std::string RangeUnits::Abbrev() const {
-    switch (m_nUnits) {
-    case UNITS_FEET:
-        return "ft";
-    case UNITS_MSEC:
-        return "ms";
-    default:
-        return "m";
-    }
+    return std::string(m_units.abbrev);
 }
 
 std::string RangeUnits::AxisTitle() const {
-    if (m_nUnits == UNITS_MSEC)
+    if (!m_units.dPerMetre)
         return "Range (ms travel time, as logged)";
     return "Range (" + Abbrev() + " at " + FormatGeneral(m_dSoundSpeed, 6) + " m/s)";
 }

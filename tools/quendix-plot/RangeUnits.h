@@ -2,6 +2,8 @@
 // The units the picture shows ranges in. The log holds the corrected one-way travel time in
 // milliseconds; metres and feet are that time at a sound speed, as the display computes them.
 
+#include "DisplayUnits.h"
+
 #include <optional>
 #include <string>
 
@@ -23,6 +25,6 @@ public:
     std::string AxisTitle() const;
 
 private:
-    int m_nUnits;
+    DisplayUnits m_units;
     double m_dSoundSpeed;
 };

@@ -30,8 +30,7 @@ std::string NothingToDraw(const std::string& log, const DataLogCounts& counts,
     if (counts.nBytes == 0)
         return log + " is empty: no reply has been logged";
     if (counts.nLines == 0)
-        return log + " is no data log: none of its lines reads "
-                     "dd/mm/yy,HH:MM:SS,Tpdr:N,Rng:Xms,Offset:Yms,TelGrm:TEXT";
+        return log + " is no data log: none of its lines reads " + LogLineLayout();
     if (window.IsReversed())
         return "--from " + Bound(window.From(), "") + " comes after --to " + Bound(window.To(), "");
     if (summary.Replies() == 0)

@@ -28,6 +28,6 @@ int main(int argc, char* argv[]) {
     QGuiApplication application(qtArgc, argv);
     std::string parentPath = MfxGetModulePathName();
     MfxPathToParentPath(parentPath);
-    CPrivateProfile profile(HostPath(parentPath + "..\\INI\\Quendix.ini"));
+    CPrivateProfile profile(IniFilePath(parentPath));
     return RunPlot(*options, profile);
 }

@@ -13,6 +13,8 @@ namespace {
 // Each field of the time is two digits, as long as its "%" code.
 constexpr std::string_view TIME_FORMAT = "%d/%m/%y,%H:%M:%S";
 constexpr std::size_t TIME_LENGTH = TIME_FORMAT.size();
+// The date, then a comma, then the time of day.
+constexpr std::size_t DATE_LENGTH = TIME_FORMAT.find(',');
 // The time's fields in the order ParseLogTime gathers them.
 constexpr std::string_view TIME_FIELDS = "dmyHMS";
 constexpr std::string_view TPDR_FIELD = ",Tpdr:";
@@ -92,7 +94,7 @@ std::string LogLineLayout() {
     return layout.append(TELEGRAM_FIELD).append("TEXT");
 }
 
-std::string FormatLogTime(std::int64_t nSeconds) {
+LogTimeText FormatLogTime(std::int64_t nSeconds) {
     const std::chrono::sys_seconds at{std::chrono::seconds(nSeconds)};
     const auto day = std::chrono::floor<std::chrono::days>(at);
     const std::chrono::year_month_day date(day);
@@ -104,7 +106,8 @@ std::string FormatLogTime(std::int64_t nSeconds) {
     time.tm_hour = static_cast<int>(clock.hours().count());
     time.tm_min = static_cast<int>(clock.minutes().count());
     time.tm_sec = static_cast<int>(clock.seconds().count());
-    return FormatTime(time);
+    const std::string text = FormatTime(time);
+    return {text.substr(0, DATE_LENGTH), text.substr(DATE_LENGTH + 1)};
 }
 
 std::optional<std::int64_t> ParseLogTime(std::string_view text) {

@@ -29,8 +29,12 @@ std::string FormatLogLine(const std::tm& time, int nTpdrNo, double dRangeMs, dou
 // The layout in words, for a message: "dd/mm/yy,HH:MM:SS,Tpdr:N,...".
 std::string LogLineLayout();
 
-// The date and time as a line writes them, "dd/mm/yy,HH:MM:SS", from the seconds of LogLine.
-std::string FormatLogTime(std::int64_t nSeconds);
+// The date and the time of day as a line writes them, from the seconds of LogLine.
+struct LogTimeText {
+    std::string date;  // "dd/mm/yy"
+    std::string clock; // "HH:MM:SS"
+};
+LogTimeText FormatLogTime(std::int64_t nSeconds);
 
 // The date and time as a line writes them, in the seconds of LogLine. Two-digit years 69 to
 // 99 are 1969 to 1999, 00 to 68 are 2000 to 2068.

@@ -92,10 +92,13 @@ QRect Where(const QImage& image, QRgb colour) {
 
 } // namespace
 
-TEST_F(Plot, TitleGivesTheFiguresOfTheLogOrOfTheWindow) {
-    EXPECT_THAT(SvgText({}), HasSubstr("Tpdr 10  ·  31/12/02 23:59:50 to 01/01/03 00:00:12  ·  "
-                                       "8 replies  ·  -NO REPLY- 12.5%  ·  closest 132.0 m at "
-                                       "01/01/03 00:00:12  ·  1 line skipped\n"));
+TEST_F(Plot, TitleAndLegendGiveTheFiguresOfTheLogOrOfTheWindow) {
+    const std::string texts = SvgText({});
+    EXPECT_THAT(texts,
+                HasSubstr("Tpdr 10  ·  31/12/02 23:59:50 to 01/01/03 00:00:12  ·  8 replies  ·  "
+                          "-NO REPLY- 12.5%  ·  closest 132.0 m at 01/01/03 00:00:12  ·  "
+                          "1 line skipped\n"));
+    EXPECT_THAT(texts, HasSubstr("\nno reply for over two periods; period 1 s\n"));
     EXPECT_THAT(
         SvgText({"--from", "23:59:51", "--to", "31/12/02 23:59:53", "--units", "ms"}),
         HasSubstr(
@@ -141,8 +144,12 @@ TEST_F(Plot, PixelsShowTheRangesTheSilenceTheMarksAndTheCues) {
         return rows;
     };
     EXPECT_LT(linePixelRows(line.left()).bottom(), linePixelRows(line.right()).top());
-    // The "-NO REPLY-" at 23:59:52, the reply without range at 23:59:54, then the silence.
-    EXPECT_LT(Where(image, NO_REPLY).center().x(), Where(image, COMMS_ERR).center().x());
+    // The "-NO REPLY-" at 23:59:52 points at the line from just above it, the reply without
+    // range at 23:59:54 from below, before the silence.
+    const QRect noReply = Where(image, NO_REPLY);
+    EXPECT_NEAR(noReply.bottom(), linePixelRows(noReply.center().x()).top(), 4);
+    EXPECT_LT(noReply.center().x(), Where(image, COMMS_ERR).center().x());
+    EXPECT_GT(Where(image, COMMS_ERR).top(), noReply.bottom());
     EXPECT_LT(Where(image, COMMS_ERR).center().x(), silence.left());
     // Steering right before the silence, ahead on either side, left at the end.
     EXPECT_LT(Where(image, RIGHT).right(), silence.left());

@@ -117,7 +117,6 @@ void CPlotData::SetColumns(const TimeWindow& window, int nColumns, std::vector<i
     m_drawn = std::move(drawn);
     m_nGapSeconds = 2 * static_cast<std::int64_t>(PeriodSeconds());
     m_ranges.assign(m_drawn.size(), std::vector<RangeColumn>(Index(m_nColumns)));
-    m_marks.assign(Index(m_nColumns), 0);
     m_cues.assign(Index(m_nColumns), {});
     m_silenceEdges.assign(Index(m_nColumns) + 1, 0);
 }
@@ -145,8 +144,14 @@ void CPlotData::Reduce(const LogLine& line) {
     }
     m_nPreviousSeconds = line.nSeconds;
     const std::size_t column = Index(Column(line.nSeconds));
+    const auto drawn = std::find(m_drawn.begin(), m_drawn.end(), line.nTpdrNo);
+    RangeColumn* range = drawn == m_drawn.end()
+                             ? nullptr
+                             : &m_ranges[static_cast<std::size_t>(drawn - m_drawn.begin())][column];
     if (kind != ReplyKind::Range) {
-        m_marks[column] |= kind == ReplyKind::NoReply ? NO_REPLY : NO_RANGE;
+        if (range)
+            range->nMarks |=
+                kind == ReplyKind::NoReply ? RangeColumn::NO_REPLY : RangeColumn::NO_RANGE;
         return;
     }
     CueColumn& cues = m_cues[column];
@@ -154,17 +159,18 @@ void CPlotData::Reduce(const LogLine& line) {
         cues.nFirstSeconds = line.nSeconds;
     ++cues.counts[static_cast<std::size_t>(direction)];
     cues.nLastSeconds = line.nSeconds;
-    const auto drawn = std::find(m_drawn.begin(), m_drawn.end(), line.nTpdrNo);
-    if (drawn == m_drawn.end())
+    if (!range)
         return;
-    RangeColumn& range = m_ranges[static_cast<std::size_t>(drawn - m_drawn.begin())][column];
     const double ms = line.dRangeMs;
-    if (!range.bUsed)
-        range = RangeColumn{true, ms, ms, ms, ms, line.nSeconds, line.nSeconds};
-    range.dLowMs = std::min(range.dLowMs, ms);
-    range.dHighMs = std::max(range.dHighMs, ms);
-    range.dLastMs = ms;
-    range.nLastSeconds = line.nSeconds;
+    if (!range->bUsed) {
+        range->bUsed = true;
+        range->dFirstMs = range->dLowMs = range->dHighMs = ms;
+        range->nFirstSeconds = line.nSeconds;
+    }
+    range->dLowMs = std::min(range->dLowMs, ms);
+    range->dHighMs = std::max(range->dHighMs, ms);
+    range->dLastMs = ms;
+    range->nLastSeconds = line.nSeconds;
 }
 
 // A cue stands until the next range replaces it, or for a period when none comes in time.
@@ -197,7 +203,7 @@ void CPlotData::HoldCue(std::vector<std::optional<int>>& strip, std::size_t from
 }
 
 std::vector<bool> CPlotData::SilentColumns() const {
-    std::vector<bool> silent(m_marks.size());
+    std::vector<bool> silent(m_cues.size());
     int depth = 0;
     for (std::size_t column = 0; column < silent.size(); ++column) {
         depth += m_silenceEdges[column];

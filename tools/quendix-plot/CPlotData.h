@@ -4,8 +4,8 @@
 // the span of the ranges, the transponders, and the interrogation period as the intervals
 // between a transponder's lines show it (the log does not record the period). The second
 // reduces the lines to the picture's pixel columns: for each drawn transponder the first,
-// lowest, highest and last range of a column and the times of the first and last; the columns
-// with a "-NO REPLY-" or with a reply that held no range; the steering cues counted per column;
+// lowest, highest and last range of a column and the times of the first and last, and whether
+// it said "-NO REPLY-" or gave a reply without range there; the steering cues counted per column;
 // and the silences, where no line came for more than two periods. Memory grows with the
 // columns and the transponders, never with the log.
 
@@ -20,7 +20,13 @@
 std::string DateTimeText(std::int64_t nSeconds);
 
 struct RangeColumn {
+    static constexpr std::uint8_t NO_REPLY = 1, NO_RANGE = 2;
+
+    // A range is in the column.
     bool bUsed = false;
+    // The replies without range in the column: NO_REPLY for "-NO REPLY-", NO_RANGE for the
+    // others (the display showed "COMMS ERR").
+    std::uint8_t nMarks = 0;
     double dFirstMs = 0, dLowMs = 0, dHighMs = 0, dLastMs = 0;
     std::int64_t nFirstSeconds = 0, nLastSeconds = 0;
 };
@@ -59,8 +65,6 @@ public:
     bool Joined(std::int64_t nBefore, std::int64_t nAfter) const {
         return nAfter - nBefore <= m_nGapSeconds;
     }
-    bool HasNoReply(int column) const { return m_marks[Index(column)] & NO_REPLY; }
-    bool HasNoRange(int column) const { return m_marks[Index(column)] & NO_RANGE; }
     // For each column, the cue the unit gave most often in it; a column without a range keeps
     // the cue before it while the ranges on either side are no more than two periods apart.
     std::vector<std::optional<int>> CueStrip() const;
@@ -79,7 +83,6 @@ private:
     };
     // Intervals up to an hour by their seconds; the last counts every longer one.
     static constexpr std::size_t INTERVAL_SLOTS = 3602;
-    static constexpr std::uint8_t NO_REPLY = 1, NO_RANGE = 2;
     // Cues counted by direction code, and the times of the first and last.
     struct CueColumn {
         std::array<std::uint32_t, 4> counts{};
@@ -105,7 +108,6 @@ private:
     std::vector<int> m_drawn;
     std::int64_t m_nGapSeconds = 0;
     std::vector<std::vector<RangeColumn>> m_ranges;
-    std::vector<std::uint8_t> m_marks;
     std::vector<CueColumn> m_cues;
     // +1 in the first column of a silence, -1 in the column after its last.
     std::vector<int> m_silenceEdges;

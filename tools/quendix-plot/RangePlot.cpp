@@ -22,13 +22,14 @@ constexpr std::array<QRgb, 8> LINES = {0xff1c2a48, 0xff7048e8, 0xff0c8599, 0xffd
                                        0xff5c940d, 0xff9c36b5, 0xffe67700, 0xff364fc7};
 
 // The layout's margins and bands: the value labels and the axis title take the left margin.
-constexpr int LEFT = 78, RIGHT = 16, LINE = 16, MARK = 6, STRIP = 10, SPACE = 4;
+constexpr int LEFT = 78, RIGHT = 16, LINE = 16, STRIP = 10, SPACE = 4;
 constexpr int FONT_PIXELS = 12, TITLE_PIXELS = 14;
 // The least room between two value ticks, and between two time ticks.
 constexpr int VALUE_TICK_SPACING = 40, TIME_TICK_SPACING = 110;
 constexpr int LINE_WIDTH = 2, SWATCH = 10;
-// A mark of a single column would hardly show.
-constexpr int MARK_WIDENING = 1;
+// The marks are triangles that point at the line: "-NO REPLY-" from above, "COMMS ERR" from
+// below. The plot leaves room for them above and below.
+constexpr int MARKER = 10, MARKER_ROOM = MARKER + LINE_WIDTH;
 constexpr std::int64_t MINUTE = 60, HOUR = 3600, DAY = 86400, WEEK = 7 * DAY;
 
 QFont Font(int nPixels, bool bBold = false) {
@@ -44,10 +45,7 @@ QString Text(const std::string& text) {
 
 // Where the parts of the picture go, from its size alone.
 struct Layout {
-    QRect title;
-    // Two rows of marks over the plot: "-NO REPLY-" above, no range below.
-    QRect noReplyMarks, noRangeMarks;
-    QRect plot, cueStrip;
+    QRect title, plot, cueStrip;
     // Two lines: the times, and the date where it changes.
     QRect timeLabels;
     QRect legend;
@@ -55,13 +53,11 @@ struct Layout {
     explicit Layout(QSize size) {
         const int width = size.width() - LEFT - RIGHT;
         title = QRect(SPACE, SPACE, size.width() - 2 * SPACE, 2 * LINE - SPACE);
-        noReplyMarks = QRect(LEFT, title.bottom() + SPACE, width, MARK);
-        noRangeMarks = QRect(LEFT, noReplyMarks.bottom() + 2, width, MARK);
         legend = QRect(SPACE, size.height() - LINE - SPACE, size.width() - 2 * SPACE, LINE);
         timeLabels = QRect(LEFT, legend.top() - 2 * LINE - SPACE, width, 2 * LINE);
         cueStrip = QRect(LEFT, timeLabels.top() - STRIP - SPACE, width, STRIP);
-        const int plotTop = noRangeMarks.bottom() + SPACE;
-        plot = QRect(LEFT, plotTop, width, cueStrip.top() - SPACE - plotTop);
+        const int plotTop = title.bottom() + SPACE + MARKER_ROOM;
+        plot = QRect(LEFT, plotTop, width, cueStrip.top() - SPACE - MARKER_ROOM - plotTop);
     }
 };
 
@@ -140,7 +136,6 @@ public:
         DrawValueAxis();
         DrawTimeAxis();
         DrawRanges();
-        DrawMarks();
         const std::vector<std::optional<int>> cues = m_data.CueStrip();
         DrawColumnRuns(m_layout.cueStrip, [&](int column) -> std::optional<QRgb> {
             const std::optional<int> cue = cues[static_cast<std::size_t>(column)];
@@ -225,10 +220,9 @@ private:
         }
     }
 
-    // Fills the runs of columns that have the same colour, across the band, each widened by
-    // nWiden pixels on either side.
-    void DrawColumnRuns(const QRect& band, const std::function<std::optional<QRgb>(int)>& colourOf,
-                        int nWiden = 0) {
+    // Fills the runs of columns that have the same colour, across the band.
+    void DrawColumnRuns(const QRect& band,
+                        const std::function<std::optional<QRgb>(int)>& colourOf) {
         const int columns = m_data.Columns();
         int start = 0;
         std::optional<QRgb> current = colourOf(0);
@@ -238,12 +232,23 @@ private:
             if (column < columns && colour == current)
                 continue;
             if (current)
-                m_painter.fillRect(QRect(band.left() + start - nWiden, band.top(),
-                                         column - start + 2 * nWiden, band.height()),
-                                   QColor(*current));
+                m_painter.fillRect(
+                    QRect(band.left() + start, band.top(), column - start, band.height()),
+                    QColor(*current));
             start = column;
             current = colour;
         }
+    }
+
+    // A triangle that points down at a spot from above, or up at it from below.
+    void DrawMarker(QPointF spot, QRgb colour, bool bAbove) {
+        const double side = bAbove ? -1.0 : 1.0;
+        const QPointF tip = spot + QPointF(0, side * LINE_WIDTH);
+        m_painter.setPen(Qt::NoPen);
+        m_painter.setBrush(QColor(colour));
+        m_painter.drawPolygon(QPolygonF{tip, tip + QPointF(-MARKER / 2, side * MARKER),
+                                        tip + QPointF(MARKER / 2, side * MARKER)});
+        m_painter.setBrush(Qt::NoBrush);
     }
 
     // A lone range would make a polyline of no length, which the painter leaves out; it gets a
@@ -259,8 +264,11 @@ private:
             m_painter.drawPolyline(run);
     }
 
-    // Each column runs from its first range through its lowest and highest to its last.
+    // Each column runs from its first range through its lowest and highest to its last. The
+    // marks of a column go where the line passes it: between the ranges either side where the
+    // line joins them, else at the nearer; without any range half-way up.
     void DrawRanges() {
+        std::vector<std::pair<QPointF, std::uint8_t>> marks;
         m_painter.save();
         m_painter.setClipRect(m_layout.plot);
         for (std::size_t line = 0; line < m_data.Drawn().size(); ++line) {
@@ -269,39 +277,58 @@ private:
             const std::vector<RangeColumn>& columns = m_data.Ranges(line);
             QPolygonF run;
             const RangeColumn* previous = nullptr;
-            for (std::size_t column = 0; column < columns.size(); ++column) {
-                const RangeColumn& range = columns[column];
-                if (!range.bUsed)
+            std::vector<std::size_t> marked;
+            for (std::size_t column = 0; column <= columns.size(); ++column) {
+                const RangeColumn* range = column < columns.size() ? &columns[column] : nullptr;
+                if (range && range->nMarks)
+                    marked.push_back(column);
+                if (range && !range->bUsed)
                     continue;
-                if (previous && !m_data.Joined(previous->nLastSeconds, range.nFirstSeconds)) {
+                const double x = m_layout.plot.left() + static_cast<double>(column);
+                const bool bJoined = previous && range &&
+                                     m_data.Joined(previous->nLastSeconds, range->nFirstSeconds);
+                const auto before = run.empty() ? std::nullopt : std::optional(run.back());
+                const auto after =
+                    range ? std::optional(QPointF(x, Y(m_units.FromMilliseconds(range->dFirstMs))))
+                          : std::nullopt;
+                for (const std::size_t at : marked)
+                    marks.emplace_back(MarkSpot(at, before, after, bJoined), columns[at].nMarks);
+                marked.clear();
+                if (!range)
+                    break;
+                if (previous && !bJoined) {
                     DrawRun(run);
                     run.clear();
                 }
-                const double x = m_layout.plot.left() + static_cast<double>(column);
-                for (const double ms : {range.dFirstMs, range.dLowMs, range.dHighMs, range.dLastMs})
+                for (const double ms :
+                     {range->dFirstMs, range->dLowMs, range->dHighMs, range->dLastMs})
                     run << QPointF(x, Y(m_units.FromMilliseconds(ms)));
-                previous = &range;
+                previous = range;
             }
             DrawRun(run);
         }
         m_painter.restore();
+        for (const auto& [spot, bits] : marks) {
+            if (bits & RangeColumn::NO_REPLY)
+                DrawMarker(spot, NO_REPLY, true);
+            if (bits & RangeColumn::NO_RANGE)
+                DrawMarker(spot, NO_RANGE, false);
+        }
     }
 
-    void DrawMarks() {
-        DrawColumnRuns(
-            m_layout.noReplyMarks,
-            [&](int column) {
-                return m_data.HasNoReply(column) ? std::optional(NO_REPLY) : std::nullopt;
-            },
-            MARK_WIDENING);
-        DrawColumnRuns(
-            m_layout.noRangeMarks,
-            [&](int column) {
-                return m_data.HasNoRange(column) ? std::optional(NO_RANGE) : std::nullopt;
-            },
-            MARK_WIDENING);
+    // Where the line passes a column that lies between two of its points, either may be missing.
+    QPointF MarkSpot(std::size_t column, std::optional<QPointF> before,
+                     std::optional<QPointF> after, bool bJoined) const {
+        const double x = m_layout.plot.left() + static_cast<double>(column);
+        if (bJoined && after->x() > before->x())
+            return QPointF(x, before->y() + (x - before->x()) / (after->x() - before->x()) *
+                                                (after->y() - before->y()));
+        if (before && (!after || x - before->x() <= after->x() - x))
+            return QPointF(x, before->y());
+        return QPointF(x, after ? after->y() : m_layout.plot.center().y());
     }
 
+    // A swatch a colour; the marks as they stand beside the line.
     void DrawLegend() {
         std::vector<std::pair<QRgb, QString>> entries;
         const std::vector<int>& transponders = m_data.Drawn();
@@ -315,8 +342,8 @@ private:
                         {CUES[DIR_UNDETERMINED], "?? unknown"},
                         {NO_REPLY, "-NO REPLY-"},
                         {NO_RANGE, "no range (COMMS ERR)"},
-                        {SILENCE, Text("no reply for over 2 periods (" +
-                                       std::to_string(m_data.PeriodSeconds()) + " s)")}});
+                        {SILENCE, Text("no reply for over two periods; period " +
+                                       std::to_string(m_data.PeriodSeconds()) + " s")}});
         m_painter.setFont(Font(FONT_PIXELS));
         const QFontMetrics metrics(m_painter.font());
         const QRect& legend = m_layout.legend;
@@ -326,9 +353,16 @@ private:
             if (x + width > legend.right())
                 break;
             const QRect swatch(x, legend.center().y() - SWATCH / 2, SWATCH, SWATCH);
-            m_painter.fillRect(swatch, QColor(colour));
-            m_painter.setPen(QColor(FRAME));
-            m_painter.drawRect(swatch.adjusted(0, 0, -1, -1));
+            if (colour == NO_REPLY || colour == NO_RANGE) {
+                const int y = swatch.center().y() + (colour == NO_REPLY ? 6 : -6);
+                m_painter.setPen(QPen(QColor(LINES[0]), LINE_WIDTH));
+                m_painter.drawLine(swatch.left(), y, swatch.right(), y);
+                DrawMarker(QPointF(swatch.center().x(), y), colour, colour == NO_REPLY);
+            } else {
+                m_painter.fillRect(swatch, QColor(colour));
+                m_painter.setPen(QColor(FRAME));
+                m_painter.drawRect(swatch.adjusted(0, 0, -1, -1));
+            }
             m_painter.setPen(QColor(TEXT));
             m_painter.drawText(QRect(x + SWATCH + 4, legend.top(), width, legend.height()),
                                Qt::AlignLeft | Qt::AlignVCenter, text);

@@ -1,8 +1,8 @@
 #pragma once
-// The picture of a log: the title line; marks where the unit said "-NO REPLY-" and where a
-// reply held no range; the range against time, one line a transponder, broken where ranges are
-// more than two periods apart, with the silences shaded; the steering-cue strip under it; the
-// time axis, with the date where it changes; and a legend.
+// The picture of a log: the title line; the range against time, one line a transponder, broken
+// where ranges are more than two periods apart, with the silences shaded and marks beside the
+// line where the unit said "-NO REPLY-" (from above) or a reply held no range (from below); the
+// steering-cue strip under it; the time axis, with the date where it changes; and a legend.
 
 #include "CPlotData.h"
 

@@ -33,6 +33,8 @@ std::string LogLineLayout();
 struct LogTimeText {
     std::string date;  // "dd/mm/yy"
     std::string clock; // "HH:MM:SS"
+
+    std::string Joined(const char* between) const { return date + between + clock; }
 };
 LogTimeText FormatLogTime(std::int64_t nSeconds);
 

@@ -43,11 +43,6 @@ std::string TransponderList(const std::vector<int>& transponders) {
 
 } // namespace
 
-std::string DateTimeText(std::int64_t nSeconds) {
-    const LogTimeText time = FormatLogTime(nSeconds);
-    return time.date + " " + time.clock;
-}
-
 void CPlotData::Survey(const LogLine& line) {
     const auto [kind, direction] = ReadReply(line);
     ++m_nReplies;
@@ -94,15 +89,17 @@ int CPlotData::PeriodSeconds() const {
 std::string CPlotData::Title(const PlotUnits& units, std::size_t nSkipped) const {
     const double noReplyShare =
         100.0 * static_cast<double>(m_nNoReplies) / static_cast<double>(m_nReplies);
-    std::string title = TransponderList(Transponders()) + SEPARATOR + DateTimeText(m_nFirstReply) +
-                        " to " + DateTimeText(m_nLastReply) + SEPARATOR +
+    std::string title = TransponderList(Transponders()) + SEPARATOR +
+                        FormatLogTime(m_nFirstReply).Joined(" ") + " to " +
+                        FormatLogTime(m_nLastReply).Joined(" ") + SEPARATOR +
                         Counted(m_nReplies, "reply", "replies") + SEPARATOR + "-NO REPLY- " +
                         FormatFixed(noReplyShare, 1) + "%" + SEPARATOR;
     if (!m_closest)
         title += "no range";
     else
         title += "closest " + FormatFixed(units.FromMilliseconds(m_closest->dMs), 1) + " " +
-                 std::string(units.units.abbrev) + " at " + DateTimeText(m_closest->nSeconds);
+                 std::string(units.units.abbrev) + " at " +
+                 FormatLogTime(m_closest->nSeconds).Joined(" ");
     if (m_closest && m_transponders.size() > 1)
         title += " (Tpdr " + std::to_string(m_closest->nTpdrNo) + ")";
     if (nSkipped > 0)

@@ -16,9 +16,6 @@
 #include <limits>
 #include <map>
 
-// "dd/mm/yy HH:MM:SS"
-std::string DateTimeText(std::int64_t nSeconds);
-
 struct RangeColumn {
     static constexpr std::uint8_t NO_REPLY = 1, NO_RANGE = 2;
 

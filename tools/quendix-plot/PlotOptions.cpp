@@ -82,13 +82,6 @@ std::optional<double> StoredSoundSpeed(IProfile& profile) {
     return std::nullopt;
 }
 
-std::optional<std::int64_t> Place(const std::optional<TimeBound>& bound, std::int64_t nNotBefore) {
-    if (!bound || bound->nAt)
-        return bound ? bound->nAt : std::nullopt;
-    const std::int64_t at = nNotBefore - (nNotBefore % DAY + DAY) % DAY + bound->nTimeOfDay;
-    return at >= nNotBefore ? at : at + DAY;
-}
-
 } // namespace
 
 std::optional<PlotOptions> ParsePlotOptions(const std::vector<std::string>& args,
@@ -103,11 +96,14 @@ std::optional<PlotOptions> ParsePlotOptions(const std::vector<std::string>& args
         error = parser.errorText().toStdString();
         return std::nullopt;
     }
-    options.bHelp = parser.isSet("help");
-    options.bVersion = parser.isSet("version");
-    const QStringList logs = parser.positionalArguments();
-    if (options.bHelp || options.bVersion)
+    if (parser.isSet("help") || parser.isSet("version")) {
+        options.strAnswer =
+            parser.isSet("help")
+                ? parser.helpText().replace("<executable_name>", "quendix-plot").toStdString()
+                : "quendix-plot " QUENDIX_VERSION "\n";
         return options;
+    }
+    const QStringList logs = parser.positionalArguments();
     if (logs.size() != 1) {
         error =
             logs.isEmpty() ? "no log file named" : "one log at a time: " + logs[1].toStdString();
@@ -142,12 +138,6 @@ std::optional<PlotOptions> ParsePlotOptions(const std::vector<std::string>& args
     return options;
 }
 
-std::string PlotUsage() {
-    QCommandLineParser parser;
-    AddOptions(parser);
-    return parser.helpText().replace("<executable_name>", "quendix-plot").toStdString();
-}
-
 double PlotUnits::FromMilliseconds(double dMs) const {
     return units.dPerMetre ? dMs / 1000.0 * dSoundSpeed * *units.dPerMetre : dMs;
 }
@@ -168,6 +158,12 @@ PlotUnits ResolveUnits(const PlotOptions& options, IProfile& profile) {
 }
 
 TimeWindow PlaceWindow(const PlotOptions& options, std::int64_t nFirstLine) {
-    const std::optional<std::int64_t> from = Place(options.from, nFirstLine);
-    return {from, Place(options.to, from.value_or(nFirstLine))};
+    const auto place = [](const std::optional<TimeBound>& bound, std::int64_t nNotBefore) {
+        if (!bound || bound->nAt)
+            return bound ? bound->nAt : std::nullopt;
+        const std::int64_t at = nNotBefore - (nNotBefore % DAY + DAY) % DAY + bound->nTimeOfDay;
+        return std::optional(at >= nNotBefore ? at : at + DAY);
+    };
+    const std::optional<std::int64_t> from = place(options.from, nFirstLine);
+    return {from, place(options.to, from.value_or(nFirstLine))};
 }

@@ -26,14 +26,13 @@ struct PlotOptions {
     std::optional<double> dSoundSpeed;
     std::optional<TimeBound> from, to;
     int nWidth = 1200, nHeight = 500;
-    bool bHelp = false, bVersion = false;
+    // For --help, Qt's text of the options; for --version, the version.
+    std::string strAnswer;
 };
 
 // The options, or nothing with error set to a one-line reason.
 std::optional<PlotOptions> ParsePlotOptions(const std::vector<std::string>& args,
                                             std::string& error);
-// Qt's help text of the options.
-std::string PlotUsage();
 
 // The log holds the corrected travel time in milliseconds; metres and feet are that time at a
 // sound speed, as the display computes them.

@@ -126,8 +126,6 @@ public:
     // In the order they cover each other.
     void Draw(QSize size, const std::string& title) {
         m_painter.fillRect(QRect(QPoint(0, 0), size), QColor(BACKGROUND));
-        m_painter.setRenderHint(QPainter::Antialiasing, false);
-        m_painter.setRenderHint(QPainter::TextAntialiasing, true);
         const std::vector<bool> silent = m_data.SilentColumns();
         DrawColumnRuns(m_layout.plot, [&](int column) -> std::optional<QRgb> {
             return silent[static_cast<std::size_t>(column)] ? std::optional(SILENCE) : std::nullopt;
@@ -142,7 +140,6 @@ public:
             return cue ? std::optional(CUES[static_cast<std::size_t>(*cue)]) : std::nullopt;
         });
         m_painter.setPen(QColor(FRAME));
-        m_painter.setBrush(Qt::NoBrush);
         m_painter.drawRect(m_layout.plot.adjusted(-1, -1, 0, 0));
         m_painter.drawRect(m_layout.cueStrip.adjusted(-1, -1, 0, 0));
         DrawLegend();
@@ -287,12 +284,17 @@ private:
                 const double x = m_layout.plot.left() + static_cast<double>(column);
                 const bool bJoined = previous && range &&
                                      m_data.Joined(previous->nLastSeconds, range->nFirstSeconds);
-                const auto before = run.empty() ? std::nullopt : std::optional(run.back());
-                const auto after =
-                    range ? std::optional(QPointF(x, Y(m_units.FromMilliseconds(range->dFirstMs))))
-                          : std::nullopt;
-                for (const std::size_t at : marked)
-                    marks.emplace_back(MarkSpot(at, before, after, bJoined), columns[at].nMarks);
+                for (const std::size_t at : marked) {
+                    const double atX = m_layout.plot.left() + static_cast<double>(at);
+                    double y = range ? Y(m_units.FromMilliseconds(range->dFirstMs))
+                                     : m_layout.plot.center().y();
+                    if (bJoined && x > run.back().x())
+                        y = run.back().y() +
+                            (atX - run.back().x()) / (x - run.back().x()) * (y - run.back().y());
+                    else if (!run.empty() && (!range || atX - run.back().x() <= x - atX))
+                        y = run.back().y();
+                    marks.emplace_back(QPointF(atX, y), columns[at].nMarks);
+                }
                 marked.clear();
                 if (!range)
                     break;
@@ -314,18 +316,6 @@ private:
             if (bits & RangeColumn::NO_RANGE)
                 DrawMarker(spot, NO_RANGE, false);
         }
-    }
-
-    // Where the line passes a column that lies between two of its points, either may be missing.
-    QPointF MarkSpot(std::size_t column, std::optional<QPointF> before,
-                     std::optional<QPointF> after, bool bJoined) const {
-        const double x = m_layout.plot.left() + static_cast<double>(column);
-        if (bJoined && after->x() > before->x())
-            return QPointF(x, before->y() + (x - before->x()) / (after->x() - before->x()) *
-                                                (after->y() - before->y()));
-        if (before && (!after || x - before->x() <= after->x() - x))
-            return QPointF(x, before->y());
-        return QPointF(x, after ? after->y() : m_layout.plot.center().y());
     }
 
     // A swatch a colour; the marks as they stand beside the line.

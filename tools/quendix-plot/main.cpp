@@ -27,7 +27,7 @@ std::string CannotRead(const std::string& log) {
 }
 
 std::string Bound(const std::optional<std::int64_t>& nSeconds, const char* open) {
-    return nSeconds ? DateTimeText(*nSeconds) : open;
+    return nSeconds ? FormatLogTime(*nSeconds).Joined(" ") : open;
 }
 
 // Why the log gives nothing to draw; empty when it does.
@@ -43,16 +43,6 @@ std::string NothingToDraw(const std::string& log, const DataLogCounts& counts,
         return "no reply in " + log + " from " + Bound(window.nFrom, "its start") + " to " +
                Bound(window.nTo, "its end");
     return {};
-}
-
-void TellWhatIsLeftOut(const std::string& log, const DataLogCounts& counts,
-                       std::size_t nTransponders) {
-    if (counts.nDamaged > 0)
-        std::cerr << "quendix-plot: skipped " << counts.nDamaged << " line(s) of " << log
-                  << " that are cut short, run together or not log lines\n";
-    if (nTransponders > MAX_LINES)
-        std::cerr << "quendix-plot: " << nTransponders << " transponders in " << log << "; the "
-                  << MAX_LINES << " with most replies are drawn\n";
 }
 
 // The log reduced for its picture; nothing, with error set to a one-line reason, when the log
@@ -71,8 +61,13 @@ std::optional<CPlotData> ReduceLog(const PlotOptions& options, std::size_t& nSki
                    : CannotRead(options.strLog);
     if (!error.empty())
         return std::nullopt;
+    if (counts->nDamaged > 0)
+        std::cerr << "quendix-plot: skipped " << counts->nDamaged << " line(s) of "
+                  << options.strLog << " that are cut short, run together or not log lines\n";
     std::vector<int> transponders = data.Transponders();
-    TellWhatIsLeftOut(options.strLog, *counts, transponders.size());
+    if (transponders.size() > MAX_LINES)
+        std::cerr << "quendix-plot: " << transponders.size() << " transponders in "
+                  << options.strLog << "; the " << MAX_LINES << " with most replies are drawn\n";
     transponders.resize(std::min(transponders.size(), MAX_LINES));
     data.SetColumns(*window, PlotColumns(QSize(options.nWidth, options.nHeight)), transponders);
     // Only the bytes read the first time: a log the display is writing has grown since.
@@ -130,8 +125,8 @@ int main(int argc, char* argv[]) {
         std::cerr << "quendix-plot: " << error << " (quendix-plot --help lists the options)\n";
         return 2;
     }
-    if (options->bHelp || options->bVersion) {
-        std::cout << (options->bHelp ? PlotUsage() : "quendix-plot " QUENDIX_VERSION "\n");
+    if (!options->strAnswer.empty()) {
+        std::cout << options->strAnswer;
         return 0;
     }
     // Fonts need a platform, but the picture never needs a screen.

@@ -3,23 +3,9 @@
 
 #include "AsciiText.h"
 
-#include <clocale>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <tuple>
-
-namespace {
-
-void ExpectClassicNumbers() {
-    EXPECT_EQ(FormatFixed(1234.567, 2), "1234.57");
-    EXPECT_EQ(FormatFixed(249.4, 1, 5), "249.4");
-    EXPECT_EQ(FormatFixed(9.96, 1, 5), " 10.0");
-    EXPECT_EQ(FormatGeneral(0.1, 15), "0.1");
-    EXPECT_EQ(AtoF("1500.25"), 1500.25);
-    EXPECT_EQ(AtoF("1,500"), 1.0);
-}
-
-} // namespace
 
 TEST(NumberText, ParsesTheLeadingDecimalNumberOnly) {
     const std::string zeros(400, '0');
@@ -49,20 +35,6 @@ TEST(NumberText, ParsesTheLeadingDecimalNumberOnly) {
     std::size_t consumed = 0;
     ParseLeadingDouble(" 12.5<<--", &consumed);
     EXPECT_EQ(consumed, 5u);
-}
-
-TEST(NumberText, IgnoresACommaLocale) {
-    ExpectClassicNumbers();
-    const char* commaLocales[] = {"de_DE.UTF-8", "fr_FR.UTF-8", "nl_NL.UTF-8", "de_DE"};
-    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
-    for (const char* name : commaLocales) {
-        if (std::setlocale(LC_NUMERIC, name)) {
-            ExpectClassicNumbers();
-            std::setlocale(LC_NUMERIC, previous.c_str());
-            return;
-        }
-    }
-    GTEST_SKIP() << "no locale with a decimal comma is installed";
 }
 
 TEST(AsciiText, DigitsKeepTheirValueModuloTwoToThe64AndCaseFoldsOnlyAsciiLetters) {

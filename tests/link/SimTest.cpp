@@ -121,7 +121,6 @@ TEST(SimCommand, HelpVersionAndBadOptions) {
         {{"--help"}, 0, "Usage: quendix-sim"},
         {{"--version"}, 0, "quendix-sim 1."},
         {{"--noreply", "2"}, 2, "--noreply"},
-        {{"--drift"}, 2, "--drift"},
         {{"ttyS0"}, 2, "ttyS0"},
     };
     for (const auto& [args, status, text] : cases) {

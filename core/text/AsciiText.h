@@ -3,6 +3,7 @@
 // user's locale: stored files, options and the wire must read the same on every machine.
 // Standard C++ in this header alone, so that every library of the program may use it.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -23,12 +24,9 @@ constexpr char FoldCase(char c) {
 }
 
 constexpr bool EqualNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (FoldCase(a[i]) != FoldCase(b[i]))
-            return false;
-    return true;
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return FoldCase(x) == FoldCase(y);
+           });
 }
 
 // The decimal digits at the start of a text: no blank, no sign.

@@ -15,8 +15,23 @@ constexpr std::string_view TIME_FORMAT = "%d/%m/%y,%H:%M:%S";
 constexpr std::size_t TIME_LENGTH = TIME_FORMAT.size();
 // The date, then a comma, then the time of day.
 constexpr std::size_t DATE_LENGTH = TIME_FORMAT.find(',');
-// The time's fields in the order ParseLogTime gathers them.
+// The time's fields in the order ParseLogTime gathers them, where each stands in a line, and
+// where the separators between them stand.
 constexpr std::string_view TIME_FIELDS = "dmyHMS";
+constexpr auto FIELDS_AT = [] {
+    std::array<std::size_t, TIME_FIELDS.size()> at{};
+    for (std::size_t i = 0; i + 1 < TIME_FORMAT.size(); ++i)
+        if (TIME_FORMAT[i] == '%')
+            at[TIME_FIELDS.find(TIME_FORMAT[i + 1])] = i;
+    return at;
+}();
+constexpr auto SEPARATORS_AT = [] {
+    std::array<std::size_t, TIME_FORMAT.size() - 2 * TIME_FIELDS.size()> at{};
+    for (std::size_t i = 0, n = 0; i < TIME_FORMAT.size(); ++i)
+        if (TIME_FORMAT[i] != '%' && (i == 0 || TIME_FORMAT[i - 1] != '%'))
+            at[n++] = i;
+    return at;
+}();
 constexpr std::string_view TPDR_FIELD = ",Tpdr:";
 constexpr std::string_view RANGE_FIELD = ",Rng:";
 constexpr std::string_view OFFSET_FIELD = ",Offset:";
@@ -113,17 +128,16 @@ LogTimeText FormatLogTime(std::int64_t nSeconds) {
 std::optional<std::int64_t> ParseLogTime(std::string_view text) {
     if (text.size() != TIME_LENGTH)
         return std::nullopt;
-    std::array<int, TIME_FIELDS.size()> fields{};
-    for (std::size_t i = 0; i < TIME_LENGTH; ++i) {
-        if (TIME_FORMAT[i] != '%') {
-            if (text[i] != TIME_FORMAT[i])
-                return std::nullopt;
-            continue;
-        }
-        const LeadingDigits digits = ScanDigits(text.substr(i, 2));
-        if (digits.nCount != 2)
+    for (const std::size_t at : SEPARATORS_AT)
+        if (text[at] != TIME_FORMAT[at])
             return std::nullopt;
-        fields[TIME_FIELDS.find(TIME_FORMAT[++i])] = static_cast<int>(digits.nValue);
+    std::array<int, TIME_FIELDS.size()> fields{};
+    for (std::size_t field = 0; field < fields.size(); ++field) {
+        const char high = text[FIELDS_AT[field]];
+        const char low = text[FIELDS_AT[field] + 1];
+        if (!IsDigit(high) || !IsDigit(low))
+            return std::nullopt;
+        fields[field] = (high - '0') * 10 + (low - '0');
     }
     const auto [day, month, year, hour, minute, second] = fields;
     if (hour > 23 || minute > 59 || second > 60)

@@ -60,8 +60,9 @@ protected:
     }
 
     // The texts of the SVG picture, a line each.
-    std::string SvgText(const QStringList& args, const std::string& ini = "") const {
-        EXPECT_EQ(Run(args + QStringList{"-o", "plot.svg"}, ini).status, 0);
+    std::string SvgText(const QStringList& args, const std::string& ini = "",
+                        const std::string& log = kLog) const {
+        EXPECT_EQ(Run(args + QStringList{"-o", "plot.svg"}, ini, log).status, 0);
         const std::string svg = TempFolder::ReadAll(m_folder / "plot.svg");
         std::string texts;
         for (std::size_t at = svg.find("<text"); at != std::string::npos;
@@ -104,6 +105,16 @@ TEST_F(Plot, TitleAndLegendGiveTheFiguresOfTheLogOrOfTheWindow) {
         HasSubstr(
             "Tpdr 10  ·  31/12/02 23:59:51 to 31/12/02 23:59:53  ·  3 replies  ·  "
             "-NO REPLY- 33.3%  ·  closest 98.0 ms at 31/12/02 23:59:53  ·  1 line skipped\n"));
+    // Two transponders: each named, and the closest range says whose it is.
+    const std::string two =
+        SvgText({}, "",
+                "31/12/02,23:59:50,Tpdr:11,Rng:100.000ms,Offset:0.400ms,TelGrm:$150 ??\r\n"
+                "31/12/02,23:59:51,Tpdr:12,Rng:50.000ms,Offset:0.400ms,TelGrm:$75 ??\r\n"
+                "31/12/02,23:59:52,Tpdr:12,Rng:49.000ms,Offset:0.400ms,TelGrm:$74 ??\r\n");
+    EXPECT_THAT(two, HasSubstr("Tpdrs 12, 11  ·  31/12/02 23:59:50 to 31/12/02 23:59:52  ·  "
+                               "3 replies  ·  -NO REPLY- 0.0%  ·  closest 73.5 m at 31/12/02 "
+                               "23:59:52 (Tpdr 12)\n"));
+    EXPECT_THAT(two, HasSubstr("\nTpdr 12\nTpdr 11\n"));
 }
 
 // The settings, the units and speed given, and what the picture then says.
@@ -152,7 +163,7 @@ TEST_F(Plot, PixelsShowTheRangesTheSilenceTheMarksAndTheCues) {
     EXPECT_GT(Where(image, COMMS_ERR).top(), noReply.bottom());
     EXPECT_LT(Where(image, COMMS_ERR).center().x(), silence.left());
     // Steering right before the silence, ahead on either side, left at the end.
-    EXPECT_LT(Where(image, RIGHT).right(), silence.left());
+    EXPECT_EQ(Where(image, RIGHT).right() + 1, Where(image, AHEAD).left()); // it holds till then
     EXPECT_LT(Where(image, AHEAD).left(), silence.left());
     EXPECT_GT(Where(image, AHEAD).right(), silence.right());
     EXPECT_GT(Where(image, LEFT).left(), Where(image, AHEAD).right() - 20);
@@ -175,6 +186,8 @@ TEST_F(Plot, CommandAnswersWithAnExitStatusAndAMessage) {
         {line, {"--from", "02/01/03 00:00:00"}, 1, "no reply"},
         {line, {"--units", "yd"}, 2, "--units"},
         {line, {"--sound-speed", "0"}, 2, "--sound-speed"},
+        {line, {"--sound-speed", "1500m"}, 2, "--sound-speed"},
+        {line, {"-o", "nowhere/log.png"}, 1, "cannot write nowhere/log.png: No such file"},
         {line, {"--size", "100x100"}, 2, "--size"},
         {line, {"-o", "log.bmp"}, 2, "-o"},
         {line, {"--bogus"}, 2, "bogus"},

@@ -2,14 +2,12 @@
 
 #include "CSettingsData.h"
 #include "DecodeTelegram.h"
+#include "DisplayUnits.h"
 #include "IFile.h"
 #include "IMainWindow.h"
 #include "IProfile.h"
+#include "LogLine.h"
 #include "NumberText.h"
-#include "StoredUnits.h"
-
-#include <array>
-#include <ctime>
 
 namespace {
 
@@ -19,12 +17,6 @@ constexpr const char* kLogFailure = "Log File not found - data not being logged"
 // The log lives in DATA: a stored name that reaches elsewhere is not opened.
 bool IsPlainFileName(const std::string& name) {
     return name.find_first_of("/\\") == std::string::npos && name != "." && name != "..";
-}
-
-std::string FormatLocalTime(const std::tm& now) {
-    std::array<char, 64> text{};
-    const std::size_t length = std::strftime(text.data(), text.size(), "%d/%m/%y,%H:%M:%S", &now);
-    return std::string(text.data(), length);
 }
 
 } // namespace
@@ -50,21 +42,9 @@ void CQuendixDoc::RecalcRange() {
     double factor = 1.0;
     m_dOffsetTime = m_dOffsetMetric / m_dSoundSpeedMetric;
     m_dTelegramTime = m_dTelegramRange / NOMINAL_SOUND_SPEED;
-    switch (m_nUnits) {
-    case UNITS_METRES:
-        factor = m_dSoundSpeedMetric;
-        m_strUnitsAbbrev = "m";
-        break;
-    case UNITS_FEET:
-        factor = m_dSoundSpeedMetric * FEET_PER_METRE;
-        m_strUnitsAbbrev = "ft";
-        break;
-    case UNITS_MSEC:
-        factor = 1000.0;
-        m_strUnitsAbbrev = "ms";
-        break;
-    default:
-        break;
+    if (const std::optional<DisplayUnits> units = UnitsOf(m_nUnits)) {
+        factor = units->PerSecond(m_dSoundSpeedMetric);
+        m_strUnitsAbbrev = units->abbrev;
     }
     m_dRange = (m_dTelegramTime - m_dOffsetTime) * factor;
     m_host.UpdateAllViews();
@@ -157,12 +137,9 @@ void CQuendixDoc::WriteLog(const std::string& text) {
 }
 
 void CQuendixDoc::LogReply(const std::string& text) {
-    std::string line = FormatLocalTime(m_host.GetLocalTime());
-    line += ",Tpdr:" + std::to_string(m_nTpdrNo);
-    line += ",Rng:" + FormatFixed((m_dTelegramTime - m_dOffsetTime) * 1000.0, 3) + "ms";
-    line += ",Offset:" + FormatFixed(m_dOffsetTime * 1000.0, 3) + "ms";
-    line += ",TelGrm:" + text;
-    WriteLog(line);
+    WriteLog(FormatLogLine(m_host.GetLocalTime(), m_nTpdrNo,
+                           (m_dTelegramTime - m_dOffsetTime) * 1000.0, m_dOffsetTime * 1000.0,
+                           text));
 }
 
 void CQuendixDoc::OnLogging() {

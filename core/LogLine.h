@@ -1,11 +1,14 @@
 #pragma once
-// One line of the data log as the document writes it, without its line end:
+// One line of the data log without its line end, in the one layout that the document writes
+// and every reader reads:
 //   dd/mm/yy,HH:MM:SS,Tpdr:<n>,Rng:<ms>ms,Offset:<ms>ms,TelGrm:<the reply as received>
 // The range and the offset are the corrected one-way travel time and the offset's travel time,
 // in milliseconds with three decimals. Pure functions, so that they can be fuzzed.
 
 #include <cstdint>
+#include <ctime>
 #include <optional>
+#include <string>
 #include <string_view>
 
 struct LogLine {
@@ -19,8 +22,24 @@ struct LogLine {
     std::string_view telegram;
 };
 
-// The date and time as the log writes them, "dd/mm/yy,HH:MM:SS", in the seconds of LogLine.
-// Two-digit years 69 to 99 are 1969 to 1999, 00 to 68 are 2000 to 2068.
+// The line of a reply at a local time.
+std::string FormatLogLine(const std::tm& time, int nTpdrNo, double dRangeMs, double dOffsetMs,
+                          std::string_view telegram);
+
+// The layout in words, for a message: "dd/mm/yy,HH:MM:SS,Tpdr:N,...".
+std::string LogLineLayout();
+
+// The date and the time of day as a line writes them, from the seconds of LogLine.
+struct LogTimeText {
+    std::string date;  // "dd/mm/yy"
+    std::string clock; // "HH:MM:SS"
+
+    std::string Joined(const char* between) const { return date + between + clock; }
+};
+LogTimeText FormatLogTime(std::int64_t nSeconds);
+
+// The date and time as a line writes them, in the seconds of LogLine. Two-digit years 69 to
+// 99 are 1969 to 1999, 00 to 68 are 2000 to 2068.
 std::optional<std::int64_t> ParseLogTime(std::string_view text);
 
 // Nothing unless the whole text has the layout.

@@ -1,5 +1,7 @@
 #include "NumberText.h"
 
+#include "AsciiText.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -7,14 +9,6 @@
 #include <limits>
 
 namespace {
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 std::string Pad(std::string text, int minWidth) {
     if (static_cast<int>(text.size()) < minWidth)
@@ -24,13 +18,13 @@ std::string Pad(std::string text, int minWidth) {
 
 // The exponent part of a number, saturated far beyond any double's range.
 std::int64_t ExponentPart(std::string_view text) {
-    constexpr std::int64_t LIMIT = 1'000'000'000'000;
+    constexpr std::uint64_t LIMIT = 1'000'000'000'000;
     const bool negative = !text.empty() && text.front() == '-';
     if (!text.empty() && (text.front() == '-' || text.front() == '+'))
         text.remove_prefix(1);
-    std::int64_t value = 0;
-    for (const char c : text)
-        value = std::min(value * 10 + (c - '0'), LIMIT);
+    const LeadingDigits digits = ScanDigits(text);
+    const auto value =
+        static_cast<std::int64_t>(digits.bOverflow ? LIMIT : std::min(digits.nValue, LIMIT));
     return negative ? -value : value;
 }
 

@@ -18,8 +18,6 @@ inline constexpr int UNITS_METRES = 1;
 inline constexpr int UNITS_FEET = 2;
 inline constexpr int UNITS_MSEC = 3;
 
-inline constexpr double FEET_PER_METRE = 3.280839895013123;
-inline constexpr double METRES_PER_FOOT = 0.3048;
 inline constexpr double NOMINAL_SOUND_SPEED = 1500.0;
 
 inline constexpr std::uint32_t REPLY_TIMEOUT_MS = 1500;

@@ -1,27 +1,22 @@
 #include "UnitConversion.h"
 
+#include "DisplayUnits.h"
 #include "NumberText.h"
-#include "QuendixCodes.h"
 
 #include <cmath>
 
 ShownValues ShowInUnits(int units, double soundSpeedMetric, double offsetMetric,
                         ShownValues shown) {
-    switch (units) {
-    case UNITS_METRES:
-        shown = {soundSpeedMetric, offsetMetric, "(m/s):", "Offset (m)"};
-        break;
-    case UNITS_FEET:
-        shown = {soundSpeedMetric * FEET_PER_METRE, offsetMetric * FEET_PER_METRE,
-                 "(ft/s):", "Offset (ft)"};
-        break;
-    case UNITS_MSEC:
-        // The one-way travel time of the offset.
-        shown.offset = offsetMetric / soundSpeedMetric * 1000.0;
-        shown.offsetUnits = "Offset (ms):";
-        break;
-    default:
-        break;
+    if (const std::optional<DisplayUnits> shownUnits = UnitsOf(units)) {
+        const std::string abbrev(shownUnits->abbrev);
+        if (const std::optional<double> perMetre = shownUnits->dPerMetre) {
+            shown = {soundSpeedMetric * *perMetre, offsetMetric * *perMetre,
+                     "(" + abbrev + "/s):", "Offset (" + abbrev + ")"};
+        } else { // the one-way travel time of the offset
+            shown.offset =
+                offsetMetric / soundSpeedMetric * shownUnits->PerSecond(soundSpeedMetric);
+            shown.offsetUnits = "Offset (" + abbrev + "):";
+        }
     }
     shown.soundSpeed = TruncateToHundredths(shown.soundSpeed);
     shown.offset = TruncateToHundredths(shown.offset);
@@ -29,10 +24,9 @@ ShownValues ShowInUnits(int units, double soundSpeedMetric, double offsetMetric,
 }
 
 std::optional<double> ToMetric(int units, double shown) {
-    if (units == UNITS_METRES)
-        return shown;
-    if (units == UNITS_FEET)
-        return shown * METRES_PER_FOOT;
+    const std::optional<DisplayUnits> shownUnits = UnitsOf(units);
+    if (shownUnits && shownUnits->dMetresPer)
+        return shown * *shownUnits->dMetresPer;
     return std::nullopt;
 }
 

@@ -66,14 +66,14 @@ CQuendixApp::~CQuendixApp() {
 // frame itself on the stored rectangle, and nothing jumps. The start-up activation shows the
 // frame in the restored state and leaves the show command for the next one.
 bool CQuendixApp::InitInstance() {
-    SetProfilePath("..\\INI\\Quendix.ini");
+    SetProfilePath(IniFilePath(m_strParentPath));
     CreateDocumentFrameAndView();
     RestoreWindowPlacement();
     return NewDocument(m_nCmdShow);
 }
 
-void CQuendixApp::SetProfilePath(const std::string& relativePath) {
-    m_pProfile = std::make_shared<CPrivateProfile>(HostPath(m_strParentPath + relativePath));
+void CQuendixApp::SetProfilePath(const std::string& path) {
+    m_pProfile = std::make_shared<CPrivateProfile>(path);
 }
 
 void CQuendixApp::CreateDocumentFrameAndView() {

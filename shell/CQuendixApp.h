@@ -51,7 +51,7 @@ public:
     bool RunSettingsDialog(CSettingsData& data) override;
 
 private:
-    void SetProfilePath(const std::string& relativePath);
+    void SetProfilePath(const std::string& path);
     void CreateDocumentFrameAndView();
     // Runs the document's new-document step, then shows the frame as the show command says.
     bool NewDocument(int nCmdShow);

@@ -1,5 +1,7 @@
 #include "SimLoop.h"
 
+#include "AsciiText.h"
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -16,17 +18,13 @@ constexpr int IDLE_TIMEOUT_MS = 1000;
 
 // n of "$<n>%", or nothing.
 std::optional<unsigned> ParseInterrogation(const std::string& line) {
-    if (line.size() < 3 || line.front() != '$' || line.back() != '%' || line.size() > 12)
+    if (line.size() < 3 || line.front() != '$' || line.back() != '%')
         return std::nullopt;
-    unsigned long value = 0;
-    for (std::size_t i = 1; i + 1 < line.size(); ++i) {
-        if (line[i] < '0' || line[i] > '9')
-            return std::nullopt;
-        value = value * 10 + static_cast<unsigned long>(line[i] - '0');
-    }
-    if (value > 0xFFFFFFFFul)
+    const std::string_view number = std::string_view(line).substr(1, line.size() - 2);
+    const LeadingDigits digits = ScanDigits(number);
+    if (digits.nCount != number.size() || digits.bOverflow || digits.nValue > 0xFFFFFFFFu)
         return std::nullopt;
-    return static_cast<unsigned>(value);
+    return static_cast<unsigned>(digits.nValue);
 }
 
 std::string Printable(const std::string& text) {

@@ -31,9 +31,11 @@ struct SimOptions {
     // Telegrams per second sent unasked; 0 for none.
     double dFloodRate = 0.0;
     bool bHelp = false;
+    bool bVersion = false;
 };
 
 // The options, or nothing with error set to a one-line reason.
 std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args, std::string& error);
 
+// Qt's help text of the options.
 std::string SimUsage();

@@ -64,11 +64,13 @@ int main(int argc, char** argv) {
     std::string error;
     const auto options = ParseSimOptions(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!options) {
-        std::fprintf(stderr, "quendix-sim: %s\n%s", error.c_str(), SimUsage().c_str());
+        std::fprintf(stderr, "quendix-sim: %s (quendix-sim --help lists the options)\n",
+                     error.c_str());
         return 2;
     }
-    if (options->bHelp) {
-        std::fputs(SimUsage().c_str(), stdout);
+    if (options->bHelp || options->bVersion) {
+        std::fputs(options->bHelp ? SimUsage().c_str() : "quendix-sim " QUENDIX_VERSION "\n",
+                   stdout);
         return 0;
     }
     ReplayLog replay;

@@ -21,3 +21,7 @@ std::string HostPath(const std::string& path) {
     std::replace(host.begin() + static_cast<std::ptrdiff_t>(appended), host.end(), '\\', '/');
     return std::filesystem::path(host).lexically_normal().string();
 }
+
+std::string IniFilePath(const std::string& parentPath) {
+    return HostPath(parentPath + "..\\INI\\Quendix.ini");
+}

@@ -16,3 +16,6 @@ void MfxPathToParentPath(std::string& path);
 // '\' becomes '/'. Doubled separators count as one, and "folder/../" and "./" fold away
 // lexically (the parent path comes from the resolved executable, so no link is skipped).
 std::string HostPath(const std::string& path);
+
+// The installation's INI file, parent path + "..\INI\Quendix.ini", as a host path.
+std::string IniFilePath(const std::string& parentPath);

@@ -104,6 +104,6 @@ public:
 
 private:
     TempFolder m_folder;
-    std::string m_iniPath = HostPath(GetParentPath() + "..\\INI\\Quendix.ini");
+    std::string m_iniPath = IniFilePath(GetParentPath());
     CPrivateProfile m_profile{m_iniPath};
 };

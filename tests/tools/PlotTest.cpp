@@ -1,8 +1,6 @@
-// quendix-plot on a log made here: the figures of the title, the picture's pixels where the
-// values say, the units, and bad input handed to the real command.
-#include "CPrivateProfile.h"
-#include "PlotColours.h"
-#include "PlotRun.h"
+// quendix-plot run as the operator runs it, from an installation of its own whose INI file the
+// test writes: the title and the axis the picture shows, where the picture puts the ranges, the
+// silence, the marks and the cues, and bad input.
 #include "TempFolder.h"
 
 #include <QImage>
@@ -29,112 +27,158 @@ const std::string kLog =
     "01/01/03,00:00:12,Tpdr:10,Rng:88.000ms,Offset:0.400ms,TelGrm:$132.6 <<--\r\n"
     "01/01/03,00:00:1";
 
-std::int64_t At(const char* time) {
-    return *ParseLogTime(time);
-}
+// The picture's colours: the first transponder's line, the silence, the marks and the cues.
+constexpr QRgb LINE = 0xff1c2a48, SILENCE = 0xfffff3bf, NO_REPLY = 0xffe03131;
+constexpr QRgb COMMS_ERR = 0xff495057, RIGHT = 0xff2f9e44, AHEAD = 0xff1971c2, LEFT = 0xffe8590c;
 
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// The tool in bin/ of a scratch installation, with the INI file given (none when empty).
 class Plot : public testing::Test {
 protected:
-    Plot() { TempFolder::WriteAll(m_log, kLog); }
+    Outcome Run(const QStringList& args, const std::string& ini = "",
+                const std::optional<std::string>& log = kLog) const {
+        fs::create_directories(m_folder / "bin");
+        fs::create_directories(m_folder / "INI");
+        fs::copy_file(QUENDIX_PLOT_BINARY, m_folder / "bin/quendix-plot",
+                      fs::copy_options::skip_existing);
+        TempFolder::WriteAll(m_folder / "INI/Quendix.ini", ini);
+        fs::remove(m_folder / "log.txt");
+        if (log)
+            TempFolder::WriteAll(m_folder / "log.txt", *log);
+        QProcess plot;
+        plot.setWorkingDirectory(QString::fromStdString(m_folder.Path().string()));
+        plot.start(QString::fromStdString((m_folder / "bin/quendix-plot").string()),
+                   QStringList{"log.txt"} + args);
+        const bool ended = plot.waitForFinished(30000);
+        return {ended ? plot.exitCode() : -1, plot.readAllStandardOutput().toStdString(),
+                plot.readAllStandardError().toStdString()};
+    }
 
-    std::optional<CRangePlot> Build(std::vector<std::string> args) {
-        args.insert(args.begin(), m_log.string());
-        std::string error;
-        const std::optional<PlotOptions> options = ParsePlotOptions(args, error);
-        EXPECT_TRUE(options) << error;
-        CPrivateProfile profile(m_folder / "Quendix.ini");
-        std::optional<CRangePlot> plot = BuildPlot(*options, profile, error);
-        EXPECT_TRUE(plot) << error;
-        return plot;
+    // The texts of the SVG picture, a line each.
+    std::string SvgText(const QStringList& args, const std::string& ini = "",
+                        const std::string& log = kLog) const {
+        EXPECT_EQ(Run(args + QStringList{"-o", "plot.svg"}, ini, log).status, 0);
+        const std::string svg = TempFolder::ReadAll(m_folder / "plot.svg");
+        std::string texts;
+        for (std::size_t at = svg.find("<text"); at != std::string::npos;
+             at = svg.find("<text", at + 1)) {
+            const std::size_t start = svg.find('>', at) + 1;
+            texts += svg.substr(start, svg.find("</text>", start) - start) + "\n";
+        }
+        return texts;
+    }
+
+    QImage Png(const QStringList& args) const {
+        EXPECT_EQ(Run(args + QStringList{"-o", "plot.png"}).status, 0);
+        return QImage(QString::fromStdString((m_folder / "plot.png").string()));
     }
 
     TempFolder m_folder;
-    fs::path m_log = m_folder / "QuendixLog.txt";
 };
 
-// Whether the colour lies within two pixels of (x, y): the line is two pixels wide.
-bool Near(const QImage& image, int x, double y, QRgb colour) {
-    for (int dx = -2; dx <= 2; ++dx)
-        for (int dy = -2; dy <= 2; ++dy)
-            if (image.pixel(x + dx, static_cast<int>(y) + dy) == colour)
-                return true;
-    return false;
-}
-
-QImage Picture(const CRangePlot& plot) {
-    QImage image(plot.Layout().size, QImage::Format_RGB32);
-    QPainter painter(&image);
-    plot.Draw(painter);
-    return image;
+// Where a colour stands in the picture above the legend, its bottom line.
+QRect Where(const QImage& image, QRgb colour) {
+    QRect found;
+    for (int y = 0; y < image.height() - 24; ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == colour)
+                found |= QRect(x, y, 1, 1);
+    return found;
 }
 
 } // namespace
 
-TEST_F(Plot, TitleGivesTheFiguresOfTheLogOrOfTheWindow) {
-    EXPECT_EQ(Build({})->Title(), "Tpdr 10  ·  31/12/02 23:59:50 to 01/01/03 00:00:12  ·  "
-                                  "8 replies  ·  -NO REPLY- 12.5%  ·  closest 132.0 m at "
-                                  "01/01/03 00:00:12  ·  1 line skipped");
-    EXPECT_EQ(Build({"--from", "23:59:51", "--to", "31/12/02 23:59:53", "--units", "ms"})->Title(),
-              "Tpdr 10  ·  31/12/02 23:59:51 to 31/12/02 23:59:53  ·  3 replies  ·  "
-              "-NO REPLY- 33.3%  ·  closest 98.0 ms at 31/12/02 23:59:53  ·  1 line skipped");
+TEST_F(Plot, TitleAndLegendGiveTheFiguresOfTheLogOrOfTheWindow) {
+    const std::string texts = SvgText({});
+    EXPECT_THAT(texts,
+                HasSubstr("Tpdr 10  ·  31/12/02 23:59:50 to 01/01/03 00:00:12  ·  8 replies  ·  "
+                          "-NO REPLY- 12.5%  ·  closest 132.0 m at 01/01/03 00:00:12  ·  "
+                          "1 line skipped\n"));
+    EXPECT_THAT(texts, HasSubstr("\nno reply for over two periods; period 1 s\n"));
+    EXPECT_THAT(
+        SvgText({"--from", "23:59:51", "--to", "31/12/02 23:59:53", "--units", "ms"}),
+        HasSubstr(
+            "Tpdr 10  ·  31/12/02 23:59:51 to 31/12/02 23:59:53  ·  3 replies  ·  "
+            "-NO REPLY- 33.3%  ·  closest 98.0 ms at 31/12/02 23:59:53  ·  1 line skipped\n"));
+    // Two transponders: each named, and the closest range says whose it is.
+    const std::string two =
+        SvgText({}, "",
+                "31/12/02,23:59:50,Tpdr:11,Rng:100.000ms,Offset:0.400ms,TelGrm:$150 ??\r\n"
+                "31/12/02,23:59:51,Tpdr:12,Rng:50.000ms,Offset:0.400ms,TelGrm:$75 ??\r\n"
+                "31/12/02,23:59:52,Tpdr:12,Rng:49.000ms,Offset:0.400ms,TelGrm:$74 ??\r\n");
+    EXPECT_THAT(two, HasSubstr("Tpdrs 12, 11  ·  31/12/02 23:59:50 to 31/12/02 23:59:52  ·  "
+                               "3 replies  ·  -NO REPLY- 0.0%  ·  closest 73.5 m at 31/12/02 "
+                               "23:59:52 (Tpdr 12)\n"));
+    EXPECT_THAT(two, HasSubstr("\nTpdr 12\nTpdr 11\n"));
+}
+
+// The settings, the units and speed given, and what the picture then says.
+TEST_F(Plot, UnitsComeFromTheSettingsUnlessGiven) {
+    const std::tuple<std::string, QStringList, std::string, std::string> cases[] = {
+        {"Units=1\nSoundSpeedMetric=1450", {}, "Range (ft at 1450 m/s)\n", "closest 418.6 ft"},
+        {"Units=2\nSoundSpeedMetric=1450",
+         {},
+         "Range (ms travel time, as logged)\n",
+         "closest 88.0 ms"},
+        {"Units=1\nSoundSpeedMetric=1450",
+         {"--units", "m", "--sound-speed", "1480.5"},
+         "Range (m at 1480.5 m/s)\n",
+         "closest 130.3 m"},
+        {"SoundSpeedMetric=0", {}, "Range (m at 1500 m/s)\n", "closest 132.0 m"},
+    };
+    for (const auto& [ini, args, axis, closest] : cases) {
+        const std::string svg = SvgText(args, "[Settings]\n" + ini);
+        EXPECT_THAT(svg, HasSubstr(axis)) << ini;
+        EXPECT_THAT(svg, HasSubstr(closest)) << ini;
+    }
 }
 
 TEST_F(Plot, PixelsShowTheRangesTheSilenceTheMarksAndTheCues) {
-    const std::optional<CRangePlot> plot = Build({"--size", "800x400", "--units", "m"});
-    const PlotLayout& layout = plot->Layout();
-    const QImage image = Picture(*plot);
-
-    const std::pair<const char*, double> ranges[] = {
-        {"31/12/02,23:59:50", 150.0}, {"31/12/02,23:59:53", 147.0}, {"01/01/03,00:00:12", 132.0}};
-    for (const auto& [time, metres] : ranges)
-        EXPECT_TRUE(Near(image, plot->X(At(time)), plot->Y(metres), PlotColours::LINES[0])) << time;
-    const std::optional<CRangePlot> lone = Build({"--to", "31/12/02 23:59:50"});
-    EXPECT_TRUE(Near(Picture(*lone), lone->X(At("31/12/02,23:59:50")), lone->Y(150.0),
-                     PlotColours::LINES[0]));
-
-    const int silent = plot->X(At("01/01/03,00:00:02"));
-    int shaded = 0;
-    for (int y = layout.plot.top(); y <= layout.plot.bottom(); ++y) {
-        ASSERT_NE(image.pixel(silent, y), PlotColours::LINES[0]) << y;
-        shaded += image.pixel(silent, y) == PlotColours::SILENCE;
-    }
-    EXPECT_GT(shaded, layout.plot.height() / 2);
-
-    const auto colourAt = [&](const char* time, const QRect& band) {
-        return image.pixel(plot->X(At(time)), band.center().y());
+    const QImage image = Png({"--size", "800x400", "--units", "m"});
+    const QRect line = Where(image, LINE);
+    const QRect silence = Where(image, SILENCE);
+    // 16 of the 22 s are silent, and the line breaks there.
+    EXPECT_GT(silence.width(), line.width() * 6 / 10);
+    for (int y = line.top(); y <= line.bottom(); ++y)
+        ASSERT_NE(image.pixel(silence.center().x(), y), LINE) << y;
+    // The ranges fall: the line starts high on the left and ends low on the right.
+    const auto linePixelRows = [&](int x) {
+        QRect rows;
+        for (int y = line.top(); y <= line.bottom(); ++y)
+            if (image.pixel(x, y) == LINE)
+                rows |= QRect(x, y, 1, 1);
+        return rows;
     };
-    EXPECT_EQ(colourAt("31/12/02,23:59:52", layout.noReplyMarks), PlotColours::NO_REPLY);
-    EXPECT_EQ(colourAt("31/12/02,23:59:50", layout.noReplyMarks), PlotColours::BACKGROUND);
-    EXPECT_EQ(colourAt("31/12/02,23:59:54", layout.noRangeMarks), PlotColours::NO_RANGE);
-    EXPECT_EQ(colourAt("31/12/02,23:59:51", layout.cueStrip), PlotColours::CUES[DIR_RIGHT]);
-    EXPECT_EQ(colourAt("01/01/03,00:00:11", layout.cueStrip), PlotColours::CUES[DIR_AHEAD]);
-    EXPECT_EQ(colourAt("01/01/03,00:00:02", layout.cueStrip), PlotColours::BACKGROUND);
+    EXPECT_LT(linePixelRows(line.left()).bottom(), linePixelRows(line.right()).top());
+    // The "-NO REPLY-" at 23:59:52 points at the line from just above it, the reply without
+    // range at 23:59:54 from below, before the silence.
+    const QRect noReply = Where(image, NO_REPLY);
+    EXPECT_NEAR(noReply.bottom(), linePixelRows(noReply.center().x()).top(), 4);
+    EXPECT_LT(noReply.center().x(), Where(image, COMMS_ERR).center().x());
+    EXPECT_GT(Where(image, COMMS_ERR).top(), noReply.bottom());
+    EXPECT_LT(Where(image, COMMS_ERR).center().x(), silence.left());
+    // Steering right before the silence, ahead on either side, left at the end.
+    EXPECT_EQ(Where(image, RIGHT).right() + 1, Where(image, AHEAD).left()); // it holds till then
+    EXPECT_LT(Where(image, AHEAD).left(), silence.left());
+    EXPECT_GT(Where(image, AHEAD).right(), silence.right());
+    EXPECT_GT(Where(image, LEFT).left(), Where(image, AHEAD).right() - 20);
+
+    // A lone range still shows.
+    EXPECT_FALSE(Where(Png({"--to", "31/12/02 23:59:50"}), LINE).isEmpty());
 }
 
-TEST(PlotUnits, ConvertTheLoggedTravelTimeAndComeFromTheSettingsUnlessGiven) {
-    // The settings, the units and speed given, what 100 ms shows as, and the axis title.
-    const std::tuple<std::string, std::optional<int>, std::optional<double>, double, std::string>
-        cases[] = {
-            {"Units=1\nSoundSpeedMetric=1450", {}, {}, 475.721784776903, "Range (ft at 1450 m/s)"},
-            {"Units=2\nSoundSpeedMetric=1450", {}, {}, 100.0, "Range (ms travel time, as logged)"},
-            {"Units=1\nSoundSpeedMetric=1450", UNITS_METRES, 1480.5, 148.05,
-             "Range (m at 1480.5 m/s)"},
-            {"SoundSpeedMetric=0", {}, {}, 150.0, "Range (m at 1500 m/s)"},
-        };
-    for (const auto& [ini, given, speed, shown, axis] : cases) {
-        TempFolder folder;
-        TempFolder::WriteAll(folder / "Quendix.ini", "[Settings]\n" + ini);
-        CPrivateProfile profile(folder / "Quendix.ini");
-        const RangeUnits units = RangeUnits::Resolve(given, speed, profile);
-        EXPECT_NEAR(units.FromMilliseconds(100.0), shown, 1e-9) << ini;
-        EXPECT_EQ(units.AxisTitle(), axis) << ini;
-    }
-}
-
-TEST(PlotCommand, AnswersBadInputWithAMessageAndAnExitStatus) {
+TEST_F(Plot, CommandAnswersWithAnExitStatusAndAMessage) {
     const std::string line = kLog.substr(0, kLog.find('\n') + 1);
-    // The log (none: no file), the options, the exit status, and what the message says.
+    // The log (none: no file), the options, the exit status, and what it says.
     const std::tuple<std::optional<std::string>, QStringList, int, std::string> cases[] = {
+        {line, {"--help"}, 0, "Usage: quendix-plot [options] LOG"},
+        {line, {"--version"}, 0, "quendix-plot 1."},
+        {line, {}, 0, "log.png"},
         {{}, {}, 1, "cannot read"},
         {"", {}, 1, "is empty"},
         {"[Settings]\r\nUnits=0\r\n", {}, 1, "is no data log"},
@@ -142,19 +186,18 @@ TEST(PlotCommand, AnswersBadInputWithAMessageAndAnExitStatus) {
         {line, {"--from", "02/01/03 00:00:00"}, 1, "no reply"},
         {line, {"--units", "yd"}, 2, "--units"},
         {line, {"--sound-speed", "0"}, 2, "--sound-speed"},
+        {line, {"--sound-speed", "1500m"}, 2, "--sound-speed"},
+        {line, {"-o", "nowhere/log.png"}, 1, "cannot write nowhere/log.png: No such file"},
         {line, {"--size", "100x100"}, 2, "--size"},
         {line, {"-o", "log.bmp"}, 2, "-o"},
+        {line, {"--bogus"}, 2, "bogus"},
+        {line, {"other.txt"}, 2, "one log at a time"},
     };
     for (const auto& [log, args, status, message] : cases) {
-        TempFolder folder;
-        if (log)
-            TempFolder::WriteAll(folder / "log.txt", *log);
-        QProcess plot;
-        plot.setWorkingDirectory(QString::fromStdString(folder.Path().string()));
-        plot.start(QUENDIX_PLOT_BINARY, QStringList{"log.txt"} + args);
-        ASSERT_TRUE(plot.waitForFinished(30000));
-        EXPECT_EQ(plot.exitCode(), status) << message;
-        EXPECT_THAT(plot.readAllStandardError().toStdString(), HasSubstr(message));
-        EXPECT_EQ(fs::exists(folder / "log.png"), status == 0) << message;
+        fs::remove(m_folder / "log.png");
+        const Outcome outcome = Run(args, "", log);
+        EXPECT_EQ(outcome.status, status) << message;
+        EXPECT_THAT(outcome.out + outcome.err, HasSubstr(message));
+        EXPECT_EQ(fs::exists(m_folder / "log.png"), status == 0 && args.isEmpty()) << message;
     }
 }

@@ -1,26 +1,26 @@
 #include "PlotOptions.h"
 
+#include "IProfile.h"
 #include "LogLine.h"
 #include "NumberText.h"
 #include "QuendixCodes.h"
 
+#include <QCommandLineParser>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
-#include <functional>
-#include <map>
+#include <iostream>
 
 namespace {
 
-constexpr int MIN_WIDTH = 320;
-constexpr int MIN_HEIGHT = 240;
-// At most 128 MB of picture.
-constexpr int MAX_WIDTH = 8000;
-constexpr int MAX_HEIGHT = 4000;
+const char* const DESCRIPTION = "Draws a data log of Quendix Display as a picture: the range "
+                                "against time, one line a transponder.";
+constexpr int MIN_WIDTH = 320, MIN_HEIGHT = 240;
+constexpr int MAX_WIDTH = 8000, MAX_HEIGHT = 4000; // at most 128 MB of picture
+constexpr std::int64_t DAY = 86400;
 
-using Setter = std::function<bool(PlotOptions&, const std::string&)>;
-
+// "dd/mm/yy,HH:MM:SS" as in the log (a blank for the comma will do), or "HH:MM[:SS]".
 std::optional<TimeBound> ParseTimeBound(std::string text) {
     std::replace(text.begin(), text.end(), ' ', ',');
     if (const auto at = ParseLogTime(text))
@@ -33,113 +33,137 @@ std::optional<TimeBound> ParseTimeBound(std::string text) {
     return std::nullopt;
 }
 
-bool ParseUnits(const std::string& text, std::optional<int>& units) {
-    const std::map<std::string, int> names{
-        {"m", UNITS_METRES}, {"ft", UNITS_FEET}, {"ms", UNITS_MSEC}};
-    const auto found = names.find(text);
-    if (found != names.end())
-        units = found->second;
-    return found != names.end();
-}
-
-bool ParseSoundSpeed(const std::string& text, std::optional<double>& speed) {
+std::optional<double> ParseSoundSpeed(const std::string& text) {
     std::size_t consumed = 0;
     const auto value = ParseLeadingDouble(text, &consumed);
     if (!value || consumed != text.size() || !std::isfinite(*value) || *value <= 0)
-        return false;
-    speed = value;
-    return true;
+        return std::nullopt;
+    return value;
 }
 
-bool ParseSide(std::string_view text, int nMin, int nMax, int& side) {
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), side);
-    return result.ec == std::errc() && result.ptr == text.data() + text.size() && side >= nMin &&
-           side <= nMax;
-}
-
-bool ParseSize(const std::string& text, PlotOptions& options) {
+bool ParseSize(std::string_view text, PlotOptions& options) {
+    const auto side = [](std::string_view part, int nMin, int nMax, int& value) {
+        const auto result = std::from_chars(part.data(), part.data() + part.size(), value);
+        return result.ec == std::errc() && result.ptr == part.end() && value >= nMin &&
+               value <= nMax;
+    };
     const std::size_t x = text.find('x');
     return x != std::string::npos &&
-           ParseSide(std::string_view(text).substr(0, x), MIN_WIDTH, MAX_WIDTH, options.nWidth) &&
-           ParseSide(std::string_view(text).substr(x + 1), MIN_HEIGHT, MAX_HEIGHT, options.nHeight);
+           side(text.substr(0, x), MIN_WIDTH, MAX_WIDTH, options.nWidth) &&
+           side(text.substr(x + 1), MIN_HEIGHT, MAX_HEIGHT, options.nHeight);
 }
 
-const std::map<std::string, Setter>& Setters() {
-    static const std::map<std::string, Setter> setters{
-        {"-o",
-         [](PlotOptions& o, const std::string& v) {
-             o.strOut = v;
-             return v.ends_with(".png") || v.ends_with(".svg");
-         }},
-        {"--units", [](PlotOptions& o, const std::string& v) { return ParseUnits(v, o.nUnits); }},
-        {"--sound-speed",
-         [](PlotOptions& o, const std::string& v) { return ParseSoundSpeed(v, o.dSoundSpeed); }},
-        {"--from", [](PlotOptions& o,
-                      const std::string& v) { return (o.from = ParseTimeBound(v)).has_value(); }},
-        {"--to", [](PlotOptions& o,
-                    const std::string& v) { return (o.to = ParseTimeBound(v)).has_value(); }},
-        {"--size", [](PlotOptions& o, const std::string& v) { return ParseSize(v, o); }},
-    };
-    return setters;
+void AddOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription(DESCRIPTION);
+    parser.addPositionalArgument("LOG", "A data log of the display.");
+    parser.addOptions({
+        {"o", "The picture, .png or .svg (default: LOG's name with .png, here).", "FILE"},
+        {"units", "m, ft or ms (default: the settings' in ../INI/Quendix.ini, else m).", "U"},
+        {"sound-speed", "Metres per second for m and ft (default: as --units).", "M_PER_S"},
+        {"from", "From dd/mm/yy,HH:MM:SS, or HH:MM[:SS] at its first occurrence.", "TIME"},
+        {"to", "Up to this time, written the same way.", "TIME"},
+        {"size", "In pixels (default 1200x500; 320x240 to 8000x4000).", "WxH"},
+        {{"h", "help"}, "This text."},
+        {"version", "The version."},
+    });
+}
+
+// The sound speed the program stores, as the program reads it; nothing when it would make
+// every distance meaningless.
+std::optional<double> StoredSoundSpeed(IProfile& profile) {
+    const std::string text = profile.GetProfileString("Settings", "SoundSpeedMetric", "1500");
+    if (text.empty())
+        return std::nullopt;
+    const double speed = AtoF(text);
+    if (std::isfinite(speed) && speed > 0)
+        return speed;
+    std::cerr << "quendix-plot: the INI file's sound speed \"" << text
+              << "\" is no speed; distances are at 1500 m/s (give --sound-speed to choose)\n";
+    return std::nullopt;
 }
 
 } // namespace
 
 std::optional<PlotOptions> ParsePlotOptions(const std::vector<std::string>& args,
                                             std::string& error) {
+    QCommandLineParser parser;
+    AddOptions(parser);
+    QStringList arguments{"quendix-plot"};
+    for (const std::string& arg : args)
+        arguments << QString::fromLocal8Bit(arg);
     PlotOptions options;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--help" || args[i] == "-h") {
-            options.bHelp = true;
-            return options;
-        }
-        const auto setter = Setters().find(args[i]);
-        if (setter != Setters().end()) {
-            if (i + 1 == args.size() || !setter->second(options, args[i + 1])) {
-                error = "bad or missing value for " + args[i] + " (see --help)";
-                return std::nullopt;
-            }
-            ++i;
-        } else if (args[i].starts_with("-")) {
-            error = "unknown option " + args[i];
-            return std::nullopt;
-        } else if (!options.strLog.empty()) {
-            error = "one log at a time: " + args[i];
-            return std::nullopt;
-        } else {
-            options.strLog = args[i];
-        }
-    }
-    if (options.strLog.empty()) {
-        error = "no log file named";
+    if (!parser.parse(arguments)) {
+        error = parser.errorText().toStdString();
         return std::nullopt;
+    }
+    if (parser.isSet("help") || parser.isSet("version")) {
+        options.strAnswer =
+            parser.isSet("help")
+                ? parser.helpText().replace("<executable_name>", "quendix-plot").toStdString()
+                : "quendix-plot " QUENDIX_VERSION "\n";
+        return options;
+    }
+    const QStringList logs = parser.positionalArguments();
+    if (logs.size() != 1) {
+        error =
+            logs.isEmpty() ? "no log file named" : "one log at a time: " + logs[1].toStdString();
+        return std::nullopt;
+    }
+    const auto value = [&](const char* name) { return parser.value(name).toStdString(); };
+    options.strLog = logs[0].toStdString();
+    options.strOut =
+        parser.isSet("o")
+            ? value("o")
+            : std::filesystem::path(options.strLog).filename().replace_extension(".png").string();
+    if (const std::optional<DisplayUnits> units = UnitsNamed(value("units")))
+        options.nUnits = units->nCode;
+    options.dSoundSpeed = ParseSoundSpeed(value("sound-speed"));
+    options.from = ParseTimeBound(value("from"));
+    options.to = ParseTimeBound(value("to"));
+    const std::pair<const char*, bool> checks[] = {
+        {"o", options.strOut.ends_with(".png") || options.strOut.ends_with(".svg")},
+        {"units", options.nUnits.has_value()},
+        {"sound-speed", options.dSoundSpeed.has_value()},
+        {"from", options.from.has_value()},
+        {"to", options.to.has_value()},
+        {"size", ParseSize(value("size"), options)},
+    };
+    for (const auto& [name, good] : checks) {
+        if (parser.isSet(name) && !good) {
+            error = (name[1] ? "--" : "-") + std::string(name) + " cannot be \"" + value(name) +
+                    "\" (see --help)";
+            return std::nullopt;
+        }
     }
     return options;
 }
 
-std::string PlotUsage() {
-    return R"(Usage: quendix-plot LOG [-o OUT.png|OUT.svg] [--units m|ft|ms] [--sound-speed M_PER_S]
-                    [--from TIME] [--to TIME] [--size WxH]
-Draws the range history of a data log of Quendix Display: the range against time (one line a
-transponder), gaps where replies stopped for more than two periods, marks where the unit said
-"-NO REPLY-" or the telegram held no range, and the steering cue as a strip under the plot.
-
-  -o FILE            the picture, PNG or SVG by its ending (default: the log's name with .png,
-                     in the current folder)
-  --units U          m, ft or ms (default: the program's settings in ../INI/Quendix.ini beside
-                     this tool, else m)
-  --sound-speed V    metres per second for m and ft (default: the settings' sound speed, else
-                     1500)
-  --from TIME        draw from this time: dd/mm/yy,HH:MM:SS as in the log, or HH:MM[:SS] for its
-                     first occurrence in the log
-  --to TIME          draw up to this time, written the same way
-  --size WxH         the picture's size in pixels (default 1200x500; 320x240 to 8000x4000)
-  --help             this text
-)";
+double PlotUnits::FromMilliseconds(double dMs) const {
+    return units.dPerMetre ? dMs / 1000.0 * dSoundSpeed * *units.dPerMetre : dMs;
 }
 
-std::string OutputPath(const PlotOptions& options) {
-    if (!options.strOut.empty())
-        return options.strOut;
-    return std::filesystem::path(options.strLog).filename().replace_extension(".png").string();
+std::string PlotUnits::AxisTitle() const {
+    if (!units.dPerMetre)
+        return "Range (ms travel time, as logged)";
+    return "Range (" + std::string(units.abbrev) + " at " + FormatGeneral(dSoundSpeed, 6) + " m/s)";
+}
+
+PlotUnits ResolveUnits(const PlotOptions& options, IProfile& profile) {
+    const int code =
+        options.nUnits.value_or(UnitsFromStored(profile.GetProfileInt("Settings", "Units", 0)));
+    std::optional<double> speed = options.dSoundSpeed;
+    if (!speed && code != UNITS_MSEC)
+        speed = StoredSoundSpeed(profile);
+    return PlotUnits{*UnitsOf(code), speed.value_or(NOMINAL_SOUND_SPEED)};
+}
+
+TimeWindow PlaceWindow(const PlotOptions& options, std::int64_t nFirstLine) {
+    const auto place = [](const std::optional<TimeBound>& bound, std::int64_t nNotBefore) {
+        if (!bound || bound->nAt)
+            return bound ? bound->nAt : std::nullopt;
+        const std::int64_t at = nNotBefore - (nNotBefore % DAY + DAY) % DAY + bound->nTimeOfDay;
+        return std::optional(at >= nNotBefore ? at : at + DAY);
+    };
+    const std::optional<std::int64_t> from = place(options.from, nFirstLine);
+    return {from, place(options.to, from.value_or(nFirstLine))};
 }

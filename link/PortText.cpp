@@ -1,61 +1,34 @@
 #include "PortText.h"
 
+#include "AsciiText.h"
+
 #include <cstdint>
 #include <limits>
 #include <optional>
 
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-void SkipBlanks(std::string_view& text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-}
+constexpr std::int64_t INT32_LIMIT = std::numeric_limits<std::int32_t>::max();
 
 // The digits at the front of text, consumed; nothing when there are none or when the value
 // leaves the 32-bit range.
 std::optional<std::int64_t> TakeDigits(std::string_view& text) {
-    constexpr std::int64_t LIMIT = std::numeric_limits<std::int32_t>::max();
-    std::int64_t value = 0;
-    std::size_t count = 0;
-    bool bOverflow = false;
-    for (; count < text.size() && IsDigit(text[count]); ++count) {
-        value = value * 10 + (text[count] - '0');
-        bOverflow = bOverflow || value > LIMIT;
-        if (bOverflow)
-            value = 0;
-    }
-    text.remove_prefix(count);
-    if (count == 0 || bOverflow)
+    const LeadingDigits digits = ScanDigits(text);
+    text.remove_prefix(digits.nCount);
+    if (digits.nCount == 0 || digits.bOverflow || digits.nValue > INT32_LIMIT)
         return std::nullopt;
-    return value;
+    return static_cast<std::int64_t>(digits.nValue);
 }
 
 // As "%d": blanks, an optional sign, digits.
 std::optional<std::int64_t> TakeSignedNumber(std::string_view& text) {
-    SkipBlanks(text);
-    const bool bNegative = !text.empty() && text.front() == '-';
-    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    const bool bNegative = text.starts_with('-');
+    if (bNegative || text.starts_with('+'))
         text.remove_prefix(1);
     const auto magnitude = TakeDigits(text);
-    if (!magnitude)
-        return std::nullopt;
-    return bNegative ? -*magnitude : *magnitude;
-}
-
-// The digits following the remainder's first character, which stands for a zero.
-std::optional<std::int64_t> LowerPart(std::string_view remainder) {
-    remainder.remove_prefix(1);
-    if (remainder.empty() || !IsDigit(remainder.front()))
-        return 0;
-    return TakeDigits(remainder);
+    return magnitude && bNegative ? -*magnitude : magnitude;
 }
 
 } // namespace
@@ -64,25 +37,18 @@ int ParseBaudRate(std::string_view text) {
     const auto leading = TakeSignedNumber(text);
     if (!leading)
         return 0;
-    SkipBlanks(text);
-    if (text.empty())
+    const std::size_t rest = std::min(text.size(), text.find_first_not_of(" \t\n\v\f\r"));
+    if (rest == text.size())
         return static_cast<int>(*leading);
-    const auto lower = LowerPart(text);
-    if (!lower)
-        return 0;
-    const std::int64_t rate = *leading * 1000 + *lower;
-    if (rate > std::numeric_limits<std::int32_t>::max() ||
-        rate < std::numeric_limits<std::int32_t>::min())
-        return 0;
-    return static_cast<int>(rate);
+    // The digits following the remainder's first character, which stands for a zero.
+    text.remove_prefix(rest + 1);
+    const auto lower = text.empty() || !IsDigit(text.front()) ? 0 : TakeDigits(text);
+    const std::int64_t rate = lower ? *leading * 1000 + *lower : 0;
+    return rate > INT32_LIMIT || rate < -INT32_LIMIT - 1 ? 0 : static_cast<int>(rate);
 }
 
 int ComPortNumber(std::string_view port) {
-    const auto isLetter = [&](std::size_t i, char upper) {
-        return port[i] == upper || port[i] == upper - 'A' + 'a';
-    };
-    if (port.size() < 4 || port[3] == '0' || !isLetter(0, 'C') || !isLetter(1, 'O') ||
-        !isLetter(2, 'M'))
+    if (port.size() < 4 || port[3] == '0' || !EqualNoCase(port.substr(0, 3), "COM"))
         return 0;
     port.remove_prefix(3);
     const auto number = TakeDigits(port);

@@ -11,14 +11,6 @@
 
 namespace {
 
-// The folder of the program's own file: the INI file and the log are found from it, never from
-// the current folder.
-std::string ProgramParentPath() {
-    std::string path = MfxGetModulePathName();
-    MfxPathToParentPath(path);
-    return path;
-}
-
 // The run script's way to show the window where there is no screen: a picture of it taken just
 // before a termination signal closes it. Not an operator option.
 void SnapshotOnTermination(CTerminationSignals& termination, QWidget& window) {

@@ -14,6 +14,12 @@ void MfxPathToParentPath(std::string& path) {
     path = separator == std::string::npos ? std::string("./") : path.substr(0, separator + 1);
 }
 
+std::string ProgramParentPath() {
+    std::string path = MfxGetModulePathName();
+    MfxPathToParentPath(path);
+    return path;
+}
+
 std::string HostPath(const std::string& path) {
     std::string host = path;
     // Without a '/' (npos + 1 is 0) the whole path is the appended part.

@@ -11,6 +11,10 @@ std::string MfxGetModulePathName();
 // "..\INI\Quendix.ini" or "\DATA\" can be appended directly. A bare file name gives "./".
 void MfxPathToParentPath(std::string& path);
 
+// The folder of the running program, ending in a separator: where the INI file and the DATA
+// folder are found from, never from the current folder.
+std::string ProgramParentPath();
+
 // The host's own part, up to the last '/', stays as it is: a backslash there belongs to a folder's
 // name. In the Windows-style part the program appends after it ('\' separators, never '/'),
 // '\' becomes '/'. Doubled separators count as one, and "folder/../" and "./" fold away

@@ -133,9 +133,7 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int qtArgc = 1;
     QGuiApplication application(qtArgc, argv);
-    std::string parentPath = MfxGetModulePathName();
-    MfxPathToParentPath(parentPath);
-    CPrivateProfile profile(IniFilePath(parentPath));
+    CPrivateProfile profile(IniFilePath(ProgramParentPath()));
     const PlotUnits units = ResolveUnits(*options, profile);
     std::size_t nSkipped = 0;
     const std::optional<CPlotData> data = ReduceLog(*options, nSkipped, error);

@@ -21,13 +21,6 @@ constexpr const char* DESCRIPTION =
     "/dev/serial/by-id name, which stays with the adapter), or socket://HOST:PORT (raw TCP) or\n"
     "rfc2217://HOST:PORT (RFC 2217) for a serial device server on the network.";
 
-// The INI file beside the installation this tool belongs to, found as the program finds it.
-std::string InstallationIni() {
-    std::string parentPath = MfxGetModulePathName();
-    MfxPathToParentPath(parentPath);
-    return HostPath(parentPath + "..\\INI\\Quendix.ini");
-}
-
 int Refuse(const QCommandLineParser& parser, const QString& problem) {
     std::cerr << "quendix-ports: " << problem.toStdString() << "\n"
               << parser.helpText().toStdString();
@@ -67,7 +60,7 @@ int main(int argc, char* argv[]) {
         return Refuse(parser, QStringLiteral("--map takes a port and a target, and nothing "
                                              "else takes arguments"));
     const auto pProfile = std::make_shared<CPrivateProfile>(
-        parser.isSet(ini) ? parser.value(ini).toStdString() : InstallationIni());
+        parser.isSet(ini) ? parser.value(ini).toStdString() : IniFilePath(ProgramParentPath()));
     if (parser.isSet(map))
         return MapPort(*pProfile, arguments[0].toStdString(), arguments[1].toStdString(), std::cout,
                        std::cerr);

@@ -12,5 +12,5 @@ class CPrivateProfile;
 // address that does not parse, and a file that cannot be written are refused with a message on
 // err; nothing is written then. The exit status: 0 when mapped, 2 for a port name or network
 // address that is none, 1 otherwise.
-int MapPort(CPrivateProfile& profile, const std::string& port, const std::string& target,
+int MapPort(CPrivateProfile& profile, const std::string& port, std::string target,
             std::ostream& out, std::ostream& err);

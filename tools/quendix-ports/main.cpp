@@ -1,11 +1,14 @@
 // quendix-ports: the port finder. Lists what COM1 to COM32 and the settings' port lead to, and
-// why each can or cannot be opened; --map stores a port's device or network address in the INI
-// file.
+// why each can or cannot be opened, in the program's own words, opening nothing; --map stores a
+// port's device or network address in the INI file.
 
 #include "CPrivateProfile.h"
+#include "CSerialDevice.h"
 #include "PathFunctions.h"
-#include "PortListing.h"
+#include "PortDiagnosis.h"
+#include "PortDiscovery.h"
 #include "PortMapping.h"
+#include "PortText.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -20,11 +23,26 @@ constexpr const char* DESCRIPTION =
     "--map PORT TARGET writes PORT=TARGET into section [Ports]: a device (prefer a stable\n"
     "/dev/serial/by-id name, which stays with the adapter), or socket://HOST:PORT (raw TCP) or\n"
     "rfc2217://HOST:PORT (RFC 2217) for a serial device server on the network.";
+constexpr std::size_t NAME_WIDTH = 7;
 
-int Refuse(const QCommandLineParser& parser, const QString& problem) {
-    std::cerr << "quendix-ports: " << problem.toStdString() << "\n"
-              << parser.helpText().toStdString();
-    return 2;
+// A port's line and, for a device, its stable names on lines of their own.
+void ListPort(const PortNamespace& ports, const std::string& port) {
+    std::cout << port << std::string(NAME_WIDTH - std::min(NAME_WIDTH - 1, port.size()), ' ')
+              << PortDiagnosis(ports).Survey(port) << "\n";
+    for (const std::string& name : CSerialDevice(ports.Resolve(port)).StableNames())
+        std::cout << std::string(NAME_WIDTH + 2, ' ') << name << "\n";
+}
+
+void ListPorts(const std::shared_ptr<CPrivateProfile>& pProfile) {
+    const PortNamespace ports = PortNamespace::OfProfile(pProfile);
+    const std::string current = pProfile->GetProfileString("Settings", "ComPort", "COM1");
+    std::cout << "INI file " << pProfile->GetPath().string() << "; the settings use " << current
+              << ".\n";
+    for (int n = 1; n <= HIGHEST_PORT_PROBED; ++n)
+        ListPort(ports, "COM" + std::to_string(n));
+    const int number = ComPortNumber(current);
+    if (number < 1 || number > HIGHEST_PORT_PROBED || current != "COM" + std::to_string(number))
+        ListPort(ports, current);
 }
 
 } // namespace
@@ -35,35 +53,33 @@ int main(int argc, char* argv[]) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(DESCRIPTION));
     const QCommandLineOption help = parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption ini(QStringLiteral("ini"),
-                                 QStringLiteral("The INI file (default: the installation's "
-                                                "INI/Quendix.ini)."),
-                                 QStringLiteral("FILE"));
-    const QCommandLineOption map(QStringLiteral("map"),
-                                 QStringLiteral("Map PORT to TARGET in section [Ports]."));
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption ini("ini", "The INI file (default: the installation's).", "FILE");
+    const QCommandLineOption map("map", "Map PORT to TARGET in section [Ports].");
     parser.addOptions({ini, map});
-    parser.addPositionalArgument(QStringLiteral("PORT TARGET"),
-                                 QStringLiteral("With --map: COM1 to COM32, and a device path or "
-                                                "socket://HOST:PORT or rfc2217://HOST:PORT."),
-                                 QStringLiteral("[--map PORT TARGET]"));
-    if (!parser.parse(QCoreApplication::arguments()))
-        return Refuse(parser, parser.errorText());
-    if (parser.isSet(help)) {
+    parser.addPositionalArgument("PORT TARGET", "With --map: COM1 to COM32, and a device or URL.",
+                                 "[--map PORT TARGET]");
+    const bool bParsed = parser.parse(QCoreApplication::arguments());
+    if (bParsed && parser.isSet(help)) {
         std::cout << parser.helpText().toStdString();
         return 0;
     }
-    if (parser.isSet(QStringLiteral("version")))
+    if (bParsed && parser.isSet(version))
         parser.showVersion();
     const QStringList arguments = parser.positionalArguments();
-    if (arguments.size() != (parser.isSet(map) ? 2 : 0))
-        return Refuse(parser, QStringLiteral("--map takes a port and a target, and nothing "
-                                             "else takes arguments"));
+    if (!bParsed || arguments.size() != (parser.isSet(map) ? 2 : 0)) {
+        std::cerr << "quendix-ports: "
+                  << (bParsed ? "--map takes a port and a target, and nothing else takes arguments"
+                              : parser.errorText().toStdString())
+                  << "\n"
+                  << parser.helpText().toStdString();
+        return 2;
+    }
     const auto pProfile = std::make_shared<CPrivateProfile>(
         parser.isSet(ini) ? parser.value(ini).toStdString() : IniFilePath(ProgramParentPath()));
     if (parser.isSet(map))
         return MapPort(*pProfile, arguments[0].toStdString(), arguments[1].toStdString(), std::cout,
                        std::cerr);
-    ListPorts(pProfile, std::cout);
+    ListPorts(pProfile);
     return 0;
 }

@@ -33,28 +33,15 @@ bool CSerialLink::Open(std::uint32_t nMessage) {
     dcb.m_nBaud = static_cast<std::uint32_t>(m_nBaud);
     dcb.m_pQMgr = m_pQMgr.get();
     m_bConnected = m_pInstrument->Initialise(&dcb) != 0;
-    OpenReadSide(nMessage);
-    OpenWriteSide();
-    SetCommProperties();
-    return m_bConnected;
-}
-
-void CSerialLink::OpenReadSide(std::uint32_t nMessage) {
-    m_rmRead = ReplyMechanism{};
-    m_rmRead.m_nQueue = m_pQMgr->QGet();
-    m_rmRead.m_nKind = REPLY_POST_MESSAGE;
-    m_rmRead.m_nMessage = nMessage;
-    m_rmRead.m_pWindow = m_findMainWindow ? m_findMainWindow() : nullptr;
+    m_rmRead = {m_pQMgr->QGet(), REPLY_POST_MESSAGE, nullptr,
+                m_findMainWindow ? m_findMainWindow() : nullptr, nMessage};
     if (m_rmRead.m_pWindow)
         m_pInstrument->AdviseRead(m_nChannel, &m_rmRead);
-}
-
-void CSerialLink::OpenWriteSide() {
     m_pWriteEvent = std::make_unique<CWriteEvent>();
-    m_rmWrite.m_nQueue = m_pQMgr->QGet();
-    m_rmWrite.m_nKind = REPLY_SIGNAL_EVENT;
-    m_rmWrite.m_pEvent = m_pWriteEvent.get();
+    m_rmWrite = {m_pQMgr->QGet(), REPLY_SIGNAL_EVENT, m_pWriteEvent.get(), nullptr, 0};
     m_pInstrument->AdviseWrite(m_nChannel, &m_rmWrite);
+    SetCommProperties();
+    return m_bConnected;
 }
 
 void CSerialLink::SetCommProperties() {

@@ -57,8 +57,6 @@ public:
 private:
     bool IsIn(PortReport::State state) const;
     void SetCommProperties();
-    void OpenReadSide(std::uint32_t nMessage);
-    void OpenWriteSide();
 
     ReplyMechanism m_rmRead;
     ReplyMechanism m_rmWrite;

@@ -147,8 +147,6 @@ std::string PortDiagnosis::NetworkReason(const LinkState& state) const {
         return bRfc2217 ? "connected at " + Settings(state) + " (RFC 2217)"
                         : "connected (raw TCP: the server sets the line; the unit wants " +
                               Settings(state) + ")";
-    case Cause::Connecting:
-        return "connecting";
     case Cause::NoComPort:
         return "connected, but the server takes no line settings (a plain telnet port) — set " +
                Settings(state) + " on the server";

@@ -1,22 +1,14 @@
 #include "CTelnetFilter.h"
 
-#include <array>
 #include <cstddef>
 #include <cstring>
+#include <string>
 // libtelnet's header uses size_t without including its definition.
 #include <libtelnet.h>
 
 namespace {
 
 constexpr unsigned char COM_PORT = 44;
-// RFC 2217 client commands.
-constexpr unsigned char SET_BAUDRATE = 1;
-constexpr unsigned char SET_DATASIZE = 2;
-constexpr unsigned char SET_PARITY = 3;
-constexpr unsigned char SET_STOPSIZE = 4;
-constexpr unsigned char PARITY_NONE = 1;
-constexpr unsigned char DATA_BITS = 8;
-constexpr unsigned char STOP_BITS = 1;
 
 bool IsAccepted(unsigned char option) {
     return option == TELNET_TELOPT_BINARY || option == TELNET_TELOPT_SGA;
@@ -101,17 +93,14 @@ void CTelnetFilter::Negotiate(unsigned char command, unsigned char option) {
     telnet_negotiate(m_pTelnet.get(), command, option);
 }
 
+// RFC 2217's SET-BAUDRATE (1, four bytes, most significant first), then SET-DATASIZE (2) 8,
+// SET-PARITY (3) none (1) and SET-STOPSIZE (4) 1.
 void CTelnetFilter::SendLineSettings() {
-    const std::array<char, 5> rate = {static_cast<char>(SET_BAUDRATE),
-                                      static_cast<char>(m_nBaud >> 24),
-                                      static_cast<char>(m_nBaud >> 16),
-                                      static_cast<char>(m_nBaud >> 8), static_cast<char>(m_nBaud)};
-    telnet_subnegotiation(m_pTelnet.get(), COM_PORT, rate.data(), rate.size());
-    for (const auto& [command, value] :
-         {std::pair{SET_DATASIZE, DATA_BITS}, std::pair{SET_PARITY, PARITY_NONE},
-          std::pair{SET_STOPSIZE, STOP_BITS}}) {
-        const std::array<char, 2> setting = {static_cast<char>(command), static_cast<char>(value)};
+    const std::string rate = {'\x01', static_cast<char>(m_nBaud >> 24),
+                              static_cast<char>(m_nBaud >> 16), static_cast<char>(m_nBaud >> 8),
+                              static_cast<char>(m_nBaud)};
+    for (const std::string& setting :
+         {rate, std::string("\x02\x08"), std::string("\x03\x01"), std::string("\x04\x01")})
         telnet_subnegotiation(m_pTelnet.get(), COM_PORT, setting.data(), setting.size());
-    }
     m_comPort = ComPort::SettingsSent;
 }

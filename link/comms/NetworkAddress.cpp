@@ -29,9 +29,10 @@ std::string ReadOptions(const QUrlQuery& query, NetworkAddress& address) {
 }
 
 std::string Problem(const QString& text, NetworkAddress& address) {
-    // scheme://host:port/?options, the host a name, an IPv4 or a [bracketed] IPv6 address.
-    static const QRegularExpression form(
-        QStringLiteral(R"(^[^:]*://(\[[^\]/]*\]|[^:/?#]*)(?::([^/?#]*))?(/[^?#]*)?(?:\?(.*))?$)"));
+    // scheme://host:port/?options, the host a name, an IPv4 or a [bracketed] IPv6 address; a
+    // path means nothing, as to pyserial.
+    static const QRegularExpression form(QStringLiteral(
+        R"(^[^:]*://(\[[^\]/]*\]|[^:/?#]*)(?::([^/?#]*))?(?:/[^?#]*)?(?:\?(.*))?$)"));
     const QRegularExpressionMatch parts = form.match(text);
     const QString scheme = text.section(QLatin1Char(':'), 0, 0).toLower();
     if (scheme == QLatin1String("rfc2217"))
@@ -46,11 +47,9 @@ std::string Problem(const QString& text, NetworkAddress& address) {
         return "no port";
     if (!bNumber || port == 0 || port > 65535)
         return "port " + parts.captured(2).toStdString() + " is no number from 1 to 65535";
-    if (parts.captured(3).size() > 1)
-        return "unexpected path \"" + parts.captured(3).toStdString() + "\"";
     address.host = parts.captured(1).remove(QLatin1Char('[')).remove(QLatin1Char(']'));
     address.port = static_cast<quint16>(port);
-    return ReadOptions(QUrlQuery(parts.captured(4)), address);
+    return ReadOptions(QUrlQuery(parts.captured(3)), address);
 }
 
 } // namespace

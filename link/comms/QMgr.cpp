@@ -6,7 +6,6 @@ QMgr::QMgr() {
     auto& freeQueue = m_queues[0];
     for (auto& buffer : m_pool)
         freeQueue.push_back(&buffer);
-    m_queued.fill(true);
 }
 
 std::uint32_t QMgr::QGet() {
@@ -33,23 +32,20 @@ Buffer* QMgr::GetBuf(std::uint32_t nQueue) {
         return nullptr;
     Buffer* pBuffer = it->second.front();
     it->second.pop_front();
-    m_queued[static_cast<std::size_t>(pBuffer - m_pool.data())] = false;
     return pBuffer;
 }
 
+// Only a buffer of this pool, and one no queue holds: nothing is queued twice.
 int QMgr::PutBuf(std::uint32_t nQueue, Buffer* pBuffer) {
     const auto it = m_queues.find(nQueue);
-    // Only a buffer of this pool: the address compared with each, as no other is comparable.
-    const auto inPool = std::find_if(m_pool.begin(), m_pool.end(), [pBuffer](const Buffer& buffer) {
-        return &buffer == pBuffer;
+    const bool bOurs = std::any_of(m_pool.begin(), m_pool.end(),
+                                   [pBuffer](const Buffer& buffer) { return &buffer == pBuffer; });
+    const bool bQueued = std::any_of(m_queues.begin(), m_queues.end(), [pBuffer](const auto& q) {
+        return std::find(q.second.begin(), q.second.end(), pBuffer) != q.second.end();
     });
-    if (it == m_queues.end() || inPool == m_pool.end())
-        return 0;
-    bool& bQueued = m_queued[static_cast<std::size_t>(inPool - m_pool.begin())];
-    if (bQueued)
+    if (it == m_queues.end() || !bOurs || bQueued)
         return 0;
     it->second.push_back(pBuffer);
-    bQueued = true;
     return 1;
 }
 

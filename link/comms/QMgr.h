@@ -31,8 +31,6 @@ public:
 
 private:
     std::array<Buffer, QMGR_BUFFER_COUNT> m_pool;
-    // Whether each pool buffer currently sits on a queue, so none is queued twice.
-    std::array<bool, QMGR_BUFFER_COUNT> m_queued{};
     std::map<std::uint32_t, std::deque<Buffer*>> m_queues;
     std::uint32_t m_nLastQueue = 0;
 };

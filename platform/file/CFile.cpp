@@ -104,7 +104,7 @@ bool CFile::Write(const char* data, std::size_t count) {
     int error = 0;
     while (!rest.empty() && error == 0) {
         const ssize_t written = ::write(m_fd, rest.data(), rest.size());
-        if (written >= 0)
+        if (written != -1)
             rest.remove_prefix(static_cast<std::size_t>(written));
         else if (errno != EINTR)
             error = errno;
@@ -147,10 +147,11 @@ void CFile::NoteWriteResult(int error) {
     if (error == m_writeError)
         return;
     if (error != 0) {
-        struct statvfs disk {};
-        const auto room = ::fstatvfs(m_fd, &disk) == 0 ? disk.f_bavail * disk.f_frsize : 0;
+        struct statvfs disk {}; // stays 0 bytes free where the disk cannot say
+        ::fstatvfs(m_fd, &disk);
         qCWarning(lcDataLog, "Log %s: lines not written: %s, %llu bytes free on its disk; %s.",
-                  m_hostPath.c_str(), std::strerror(error), static_cast<unsigned long long>(room),
+                  m_hostPath.c_str(), std::strerror(error),
+                  static_cast<unsigned long long>(disk.f_bavail * disk.f_frsize),
                   WriteFixFor(error));
     } else {
         qCInfo(lcDataLog, "Log %s is written again.", m_hostPath.c_str());
@@ -171,13 +172,12 @@ void CFile::SyncUntilClosed() {
     }
 }
 
-// One line when syncing starts to fail or fails otherwise, one when it works again.
+// One line when syncing starts to fail or fails otherwise, one when it works again. A sync
+// interrupted by a signal (a network file system may let one) is served by the next one.
 void CFile::Sync() {
-    int error;
-    do
-        error = ::fdatasync(m_fd) == 0 ? 0 : errno;
-    while (error == EINTR);
-    m_syncs += error == 0;
+    const bool synced = ::fdatasync(m_fd) == 0;
+    const int error = synced ? 0 : errno;
+    m_syncs += synced;
     if (error == m_syncError)
         return;
     if (error != 0) {

@@ -42,12 +42,12 @@ std::error_code WriteAndSync(int fd, std::string_view text) {
     off_t offset = 0;
     while (!text.empty()) {
         const ssize_t written = ::pwrite(fd, text.data(), text.size(), offset);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written < 0)
+        if (written != -1) {
+            text.remove_prefix(static_cast<std::size_t>(written));
+            offset += written;
+        } else if (errno != EINTR) {
             return LastError();
-        text.remove_prefix(static_cast<std::size_t>(written));
-        offset += written;
+        }
     }
     if (::ftruncate(fd, offset) != 0 || ::fsync(fd) != 0)
         return LastError();

@@ -122,7 +122,8 @@ TEST(Drill, FullDiskLosesTheRepliesMeanwhileAndDamagesNoLine) {
     ASSERT_TRUE(after.starts_with(old)) << "old lines damaged";
     // Of the three replies the one after the disk had room again, whole.
     const std::string added = after.substr(old.size());
-    const std::optional<LogLine> line = ParseLogLine(added.substr(0, added.size() - 2));
+    const std::optional<LogLine> line =
+        ParseLogLine(std::string_view(added).substr(0, added.size() - 2));
     EXPECT_TRUE(added.ends_with("\r\n") && line && line->telegram == replies[2]) << added;
 }
 

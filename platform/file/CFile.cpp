@@ -6,8 +6,10 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <string_view>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 Q_LOGGING_CATEGORY(lcDataLog, "quendix.log")
@@ -55,6 +57,18 @@ const char* OpenFixFor(int error) {
     }
 }
 
+const char* WriteFixFor(int error) {
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+        return "free some space on its disk; logging resumes by itself";
+    case EFBIG:
+        return "the file may not grow: check the limit on file sizes (ulimit -f)";
+    default:
+        return "check the disk";
+    }
+}
+
 } // namespace
 
 CFile::~CFile() {
@@ -77,32 +91,28 @@ bool CFile::Open(const std::string& path) {
     m_writeError = 0;
     m_syncError = 0;
     m_syncRequests = 0;
+    m_syncs = 0;
     m_syncer = std::thread(&CFile::SyncUntilClosed, this);
     qCInfo(lcDataLog, "Log %s opened for appending.", m_hostPath.c_str());
     return true;
 }
 
-void CFile::SeekToEnd() {
-    if (IsOpen())
-        ::lseek(m_fd, 0, SEEK_END);
-}
-
 bool CFile::Write(const char* data, std::size_t count) {
     if (!IsOpen())
         return false;
-    while (count > 0) {
-        const ssize_t written = ::write(m_fd, data, count);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0) {
-            NoteWriteResult(written < 0 ? errno : EIO);
-            return false;
-        }
-        data += written;
-        count -= static_cast<std::size_t>(written);
+    std::string_view rest(data, count);
+    int error = 0;
+    while (!rest.empty() && error == 0) {
+        const ssize_t written = ::write(m_fd, rest.data(), rest.size());
+        if (written != -1)
+            rest.remove_prefix(static_cast<std::size_t>(written));
+        else if (errno != EINTR)
+            error = errno;
     }
-    NoteWriteResult(0);
-    return true;
+    if (error != 0 && rest.size() < count)
+        TakeBack(count - rest.size());
+    NoteWriteResult(error);
+    return error == 0;
 }
 
 bool CFile::Flush() {
@@ -123,14 +133,26 @@ void CFile::Close() {
     m_fd = -1;
 }
 
+// What a failed write leaves would run into the next line: it goes. Under the lock the end of
+// the file is ours, and a write that appends leaves the offset there.
+void CFile::TakeBack(std::size_t count) {
+    const off_t end = ::lseek(m_fd, 0, SEEK_CUR);
+    if (::ftruncate(m_fd, end - static_cast<off_t>(count)) != 0)
+        qCWarning(lcDataLog, "Log %s ends in part of a line: %s.", m_hostPath.c_str(),
+                  std::strerror(errno));
+}
+
 // One line when writing starts to fail or fails otherwise, one when it works again.
 void CFile::NoteWriteResult(int error) {
     if (error == m_writeError)
         return;
     if (error != 0) {
-        qCWarning(lcDataLog, "Log %s: lines not written: %s; %s.", m_hostPath.c_str(),
-                  std::strerror(error),
-                  error == ENOSPC ? "free some space on its disk" : "check the disk");
+        struct statvfs disk {}; // stays 0 bytes free where the disk cannot say
+        ::fstatvfs(m_fd, &disk);
+        qCWarning(lcDataLog, "Log %s: lines not written: %s, %llu bytes free on its disk; %s.",
+                  m_hostPath.c_str(), std::strerror(error),
+                  static_cast<unsigned long long>(disk.f_bavail * disk.f_frsize),
+                  WriteFixFor(error));
     } else {
         qCInfo(lcDataLog, "Log %s is written again.", m_hostPath.c_str());
     }
@@ -150,13 +172,12 @@ void CFile::SyncUntilClosed() {
     }
 }
 
-// One line when syncing starts to fail or fails otherwise, one when it works again.
+// One line when syncing starts to fail or fails otherwise, one when it works again. A sync
+// interrupted by a signal (a network file system may let one) is served by the next one.
 void CFile::Sync() {
-    int result = 0;
-    do
-        result = ::fdatasync(m_fd);
-    while (result != 0 && errno == EINTR);
-    const int error = result == 0 ? 0 : errno;
+    const bool synced = ::fdatasync(m_fd) == 0;
+    const int error = synced ? 0 : errno;
+    m_syncs += synced;
     if (error == m_syncError)
         return;
     if (error != 0) {

@@ -28,7 +28,7 @@ const char* FixFor(std::error_code error) {
     case EROFS:
         return "make the file writable for the user running the program";
     case ENOENT:
-        return "create its folder";
+        return "create its folder (for a link, the folder it leads to)";
     case ENOSPC:
     case EDQUOT:
         return "free some space on its disk";

@@ -16,8 +16,9 @@ std::error_code ErrorOf(int number) {
     return {number, std::generic_category()};
 }
 
+// A call that failed without a cause must not read as success.
 std::error_code LastError() {
-    return ErrorOf(errno);
+    return ErrorOf(errno != 0 ? errno : EIO);
 }
 
 // An open descriptor (or -1), closed when it goes out of scope.
@@ -41,12 +42,12 @@ std::error_code WriteAndSync(int fd, std::string_view text) {
     off_t offset = 0;
     while (!text.empty()) {
         const ssize_t written = ::pwrite(fd, text.data(), text.size(), offset);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written < 0)
+        if (written != -1) {
+            text.remove_prefix(static_cast<std::size_t>(written));
+            offset += written;
+        } else if (errno != EINTR) {
             return LastError();
-        text.remove_prefix(static_cast<std::size_t>(written));
-        offset += written;
+        }
     }
     if (::ftruncate(fd, offset) != 0 || ::fsync(fd) != 0)
         return LastError();
@@ -149,12 +150,13 @@ std::error_code RewriteInPlace(const fs::path& target, std::string_view text) {
     return WriteAndSync(file, text);
 }
 
-fs::path ResolvedLink(const fs::path& path) {
+// Where a chain of symbolic links leads, whether the file there exists or not (a save creates
+// it); a loop is left for the stat that follows to report.
+fs::path ResolvedLink(fs::path path) {
     std::error_code error;
-    if (!fs::is_symlink(fs::symlink_status(path, error)))
-        return path;
-    const fs::path resolved = fs::canonical(path, error);
-    return error ? path : resolved;
+    for (int hop = 0; hop < 40 && fs::is_symlink(fs::symlink_status(path, error)); ++hop)
+        path = path.parent_path() / fs::read_symlink(path, error);
+    return path;
 }
 
 } // namespace

@@ -13,5 +13,5 @@
 // No error once the text is on the disk. Fails, with the file untouched, when the file is
 // read-only or no regular file, its folder is missing, or the new text cannot be written in
 // full. A missing file is created; its folder never is. A symbolic link stays a link: the file
-// it points to is the one replaced.
+// it leads to is the one replaced, or created where its folder exists.
 std::error_code ReplaceFileContent(const std::filesystem::path& path, std::string_view text);

@@ -1,19 +1,31 @@
 // The private INI file on real files in a temporary folder.
 #include "CPrivateProfile.h"
+#include "FileSizeLimit.h"
 #include "LogCapture.h"
+#include "ProcessFacts.h"
 #include "TempFolder.h"
 
-#include <csignal>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
+#include <sys/stat.h>
+#include <tuple>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
+using testing::HasSubstr;
 
 namespace {
 
+struct stat Stat(const fs::path& path) {
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    return info;
+}
+
+// Each test runs without standard input, so the file may get descriptor 0.
 class PrivateProfile : public testing::Test {
 protected:
+    PrivateProfile() { ::close(0); }
     fs::path IniPath() const { return m_folder / "Quendix.ini"; }
     std::string FileText() const { return TempFolder::ReadAll(IniPath()); }
     void SetFileText(std::string_view text) const { TempFolder::WriteAll(IniPath(), text); }
@@ -42,14 +54,24 @@ TEST_F(PrivateProfile, ReadsValuesOrTheDefaultWhichLosesItsTrailingBlanks) {
     EXPECT_EQ(m_profile.GetProfileString("Settings", "C", "d"), "");
 }
 
+// Where a rename keeps the file (this user's, one link) the new text comes in as a new file with
+// the old one's owner and mode, so a reader sees the old text or the new, never a mix. Nothing
+// is left behind: no temporary file, no open descriptor.
 TEST_F(PrivateProfile, NewFileHoldsJustTheKeyAndWritesSeeChangesMadeByOthers) {
+    const std::size_t descriptors = ProcessFacts::OpenFiles(getpid()).size();
     ASSERT_TRUE(m_profile.WriteProfileString("s", "k", "1"));
     EXPECT_EQ(FileText(), "[s]\r\nk=1\r\n");
     SetFileText("[s]\r\nk=2\r\n");
-    EXPECT_EQ(m_profile.GetProfileInt("s", "k", 0), 2);
+    ::chmod(IniPath().c_str(), 0640);
+    const struct stat before = Stat(IniPath());
     ASSERT_TRUE(m_profile.WriteProfileInt("s", "j", -5));
     EXPECT_EQ(FileText(), "[s]\r\nk=2\r\nj=-5\r\n");
+    const struct stat after = Stat(IniPath());
+    EXPECT_NE(after.st_ino, before.st_ino);
+    EXPECT_EQ(std::tie(after.st_mode, after.st_uid, after.st_gid),
+              std::tie(before.st_mode, before.st_uid, before.st_gid));
     EXPECT_EQ(OtherEntries(), 0u);
+    EXPECT_EQ(ProcessFacts::OpenFiles(getpid()).size(), descriptors);
 }
 
 TEST_F(PrivateProfile, UnreadableOrOversizedTargetIsLeftAlone) {
@@ -75,10 +97,25 @@ TEST_F(PrivateProfile, SaveRewritesInPlaceThroughSymbolicAndHardLinks) {
     fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
     fs::create_hard_link(real, hardLink);
     fs::create_symlink(real, IniPath());
+    const std::size_t descriptors = ProcessFacts::OpenFiles(getpid()).size();
 
     ASSERT_TRUE(m_profile.WriteProfileInt("s", "k", 2));
     EXPECT_EQ(TempFolder::ReadAll(hardLink), "[s]\r\nk=2\r\n");
     EXPECT_EQ(fs::status(real).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(ProcessFacts::OpenFiles(getpid()).size(), descriptors);
+}
+
+// A link that leads where no file is yet: the save makes the file there, or, where its folder
+// is missing, fails and says so. The link stays a link either way.
+TEST_F(PrivateProfile, SaveThroughALinkToNoFileWritesWhereItLeads) {
+    const LogCapture log;
+    fs::create_symlink("shared/Quendix.ini", IniPath());
+    EXPECT_FALSE(m_profile.WriteProfileInt("s", "k", 1));
+    EXPECT_THAT(log.Lines(), testing::ElementsAre(HasSubstr("No such file or directory")));
+    fs::create_directory(m_folder / "shared");
+    ASSERT_TRUE(m_profile.WriteProfileInt("s", "k", 1));
+    EXPECT_TRUE(fs::is_symlink(IniPath()));
+    EXPECT_EQ(FileText(), "[s]\r\nk=1\r\n");
 }
 
 // A full disk, played by a limit on file sizes: no rename can be made, and the rewrite in place
@@ -88,19 +125,13 @@ TEST_F(PrivateProfile, FullDiskKeepsTheOldTextAndSaysSoOnce) {
     const std::string before = "[s]\r\nk=1\r\n";
     SetFileText(before);
     const LogCapture log;
-    const auto signal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    const rlimit full{before.size() + 4, previous.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &full);
-    EXPECT_FALSE(m_profile.WriteProfileString("s", "k", std::string(64, 'x')));
-    EXPECT_FALSE(m_profile.WriteProfileString("s", "j", std::string(64, 'y')));
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, signal);
-
+    {
+        const FileSizeLimit full(before.size() + 4);
+        EXPECT_FALSE(m_profile.WriteProfileString("s", "k", std::string(64, 'x')));
+        EXPECT_FALSE(m_profile.WriteProfileString("s", "j", std::string(64, 'y')));
+    }
     EXPECT_EQ(FileText(), before);
     EXPECT_EQ(OtherEntries(), 0u);
-    EXPECT_THAT(log.Lines(),
-                testing::ElementsAre(testing::AllOf(testing::HasSubstr(IniPath().string()),
-                                                    testing::HasSubstr("File too large"))));
+    EXPECT_THAT(log.Lines(), testing::ElementsAre(testing::AllOf(HasSubstr(IniPath().string()),
+                                                                 HasSubstr("File too large"))));
 }

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <csignal>
 #include <cstdlib>
 
 namespace {
@@ -25,6 +26,9 @@ void SnapshotOnTermination(CTerminationSignals& termination, QWidget& window) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // A file-size limit (ulimit -f) then fails a write with EFBIG, which the log takes as a full
+    // disk, instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quendix"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quendix.png")));

@@ -13,8 +13,9 @@ public:
     virtual bool Open(const std::string& path) = 0;
     virtual bool IsOpen() const = 0;
     virtual void SeekToEnd() = 0;
-    // Writes all bytes in one go, so that a line is never split by a crash; the line is in the
-    // file when this returns.
+    // Writes all bytes or none: a line that cannot be written whole (a full disk) leaves no part
+    // of itself, so the next one does not run into it. The line is in the file when this
+    // returns true.
     virtual bool Write(const char* data, std::size_t count) = 0;
     // Has the lines written so far put on the disk without making the caller wait; Close waits
     // for that.

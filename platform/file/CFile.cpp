@@ -12,8 +12,6 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
-Q_LOGGING_CATEGORY(lcDataLog, "quendix.log")
-
 namespace {
 
 // What the sync thread is asked to do.

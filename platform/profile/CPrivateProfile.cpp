@@ -2,16 +2,14 @@
 
 #include "CProfileText.h"
 #include "FileReplacement.h"
+#include "SettingsCategory.h"
 
-#include <QLoggingCategory>
 #include <cerrno>
 #include <fstream>
 #include <iterator>
 #include <utility>
 
 namespace {
-
-Q_LOGGING_CATEGORY(lcSettings, "quendix.settings")
 
 // An INI file is a few hundred bytes; anything far larger is not ours to load or rewrite.
 constexpr std::uintmax_t kMaxFileSize = 4u << 20;

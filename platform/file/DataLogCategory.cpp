@@ -1,0 +1,3 @@
+#include "DataLogCategory.h"
+
+Q_LOGGING_CATEGORY(lcDataLog, "quendix.log")

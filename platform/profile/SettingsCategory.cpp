@@ -1,0 +1,3 @@
+#include "SettingsCategory.h"
+
+Q_LOGGING_CATEGORY(lcSettings, "quendix.settings")

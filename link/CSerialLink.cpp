@@ -73,12 +73,7 @@ void CSerialLink::Send(std::string_view text) {
     Buffer* pBuffer = m_pQMgr->GetBuf(0);
     if (!pBuffer)
         return;
-    pBuffer->m_dwTimeStamp = TickCount();
-    pBuffer->m_nChannel = m_nChannel;
-    pBuffer->m_nKind = BUFFER_KIND_WRITE;
-    std::memcpy(pBuffer->m_szText, text.data(), text.size());
-    pBuffer->m_szText[text.size()] = '\0';
-    pBuffer->m_nLength = static_cast<std::uint32_t>(text.size());
+    pBuffer->Fill(BUFFER_KIND_WRITE, m_nChannel, TickCount(), text);
     m_pQMgr->PutBuf(m_rmWrite.m_nQueue, pBuffer);
     m_pInstrument->CueWrite(m_nChannel);
 }

@@ -177,21 +177,11 @@ void Instrumentation::Fail(Cause cause, const QString& error) {
     m_pSocket->abort();
 }
 
+// The line is 8N1 on every transport, the one line the program asks for: QSerialPort opens
+// at it, and the telnet filter asks the server for it.
 void Instrumentation::SetComm(std::uint32_t nChannel, eCommProp eProp, std::uint32_t nValue) {
-    if (nChannel != COMM_CHANNEL)
-        return;
-    if (eProp == COMM_TERMINATOR && nValue <= 0xFF)
+    if (nChannel == COMM_CHANNEL && eProp == COMM_TERMINATOR && nValue <= 0xFF)
         m_cutter.SetTerminator(static_cast<char>(nValue));
-    auto* pPort = qobject_cast<QSerialPort*>(m_pPort);
-    if (!pPort)
-        return;
-    // No parity ('N') is the one the program uses.
-    if (eProp == COMM_PARITY && nValue == 'N')
-        pPort->setParity(QSerialPort::NoParity);
-    else if (eProp == COMM_DATA_BITS && nValue >= 5 && nValue <= 8)
-        pPort->setDataBits(static_cast<QSerialPort::DataBits>(nValue));
-    else if (eProp == COMM_STOP_BITS && (nValue == 1 || nValue == 2))
-        pPort->setStopBits(static_cast<QSerialPort::StopBits>(nValue));
 }
 
 void Instrumentation::AdviseRead(std::uint32_t nChannel, ReplyMechanism* pMechanism) {
@@ -274,12 +264,7 @@ bool Instrumentation::Queue(std::string_view telegram) {
                           : m_pQMgr->GetBuf(0);
     if (!pBuffer)
         return false;
-    pBuffer->m_nKind = BUFFER_KIND_READ;
-    pBuffer->m_nChannel = COMM_CHANNEL;
-    pBuffer->m_dwTimeStamp = TickCount();
-    std::memcpy(pBuffer->m_szText, telegram.data(), telegram.size());
-    pBuffer->m_szText[telegram.size()] = '\0';
-    pBuffer->m_nLength = static_cast<std::uint32_t>(telegram.size());
+    pBuffer->Fill(BUFFER_KIND_READ, COMM_CHANNEL, TickCount(), telegram);
     if (m_pQMgr->PutBuf(m_read.m_nQueue, pBuffer))
         return true;
     m_pQMgr->PutBuf(0, pBuffer);

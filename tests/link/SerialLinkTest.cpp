@@ -42,14 +42,18 @@ TEST_F(SerialLinkTest, ClosedLinkIsInert) {
     EXPECT_EQ(link.GetQMgr(), nullptr);
 }
 
+// Whatever line another program left on the device, the link opens it at 8N1.
 TEST_F(SerialLinkTest, OpensTheDevice8N1AtTheRateAndWritesExactBytes) {
+    const int fd = open(far.SlavePath().c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(fd, 0);
+    termios settings{};
+    ASSERT_EQ(tcgetattr(fd, &settings), 0);
+    settings.c_cflag = (settings.c_cflag & ~CSIZE) | CS7 | PARENB | CSTOPB;
+    ASSERT_EQ(tcsetattr(fd, TCSANOW, &settings), 0);
     ASSERT_TRUE(link.Open(REPLY_MESSAGE));
     link.Send("$10%");
     link.Send("\n");
     EXPECT_EQ(far.Read(5), "$10%\n");
-    const int fd = open(far.SlavePath().c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
-    ASSERT_GE(fd, 0);
-    termios settings{};
     ASSERT_EQ(tcgetattr(fd, &settings), 0);
     close(fd);
     EXPECT_EQ(cfgetospeed(&settings), B4800);

@@ -10,7 +10,6 @@ class CSerialDevice {
 public:
     explicit CSerialDevice(std::string path) : m_path(std::move(path)) {}
 
-    const std::string& Path() const { return m_path; }
     bool Exists() const;
     bool IsCharacterDevice() const;
     // A character device, and for a ttyS node a UART behind it (the kernel makes a node for every

@@ -1,5 +1,5 @@
 #pragma once
-// The two texts the frame turns into link parameters: the baud-rate text of the settings and
+// The two texts of the settings the frame turns into link parameters: the baud-rate text and
 // the port name.
 
 #include <string>

@@ -1,15 +1,12 @@
 #include "WindowPlacementText.h"
 
+#include "AsciiText.h"
+
 #include <array>
-#include <cctype>
 #include <cstddef>
 #include <cstdint>
 
 namespace {
-
-bool IsBlank(char c) {
-    return std::isspace(static_cast<unsigned char>(c)) != 0;
-}
 
 // One "%d" conversion: blanks, an optional sign, decimal digits. Out-of-range numbers wrap to
 // 32 bits as the C runtime does, rather than failing.
@@ -17,22 +14,17 @@ bool ScanInt(std::string_view text, std::size_t& pos, int& value) {
     while (pos < text.size() && IsBlank(text[pos])) {
         ++pos;
     }
-    std::size_t p = pos;
-    bool negative = false;
-    if (p < text.size() && (text[p] == '+' || text[p] == '-')) {
-        negative = text[p] == '-';
-        ++p;
+    std::string_view rest = text.substr(pos);
+    const bool negative = rest.starts_with('-');
+    if (negative || rest.starts_with('+')) {
+        rest.remove_prefix(1);
     }
-    const std::size_t digitsStart = p;
-    std::uint32_t magnitude = 0;
-    while (p < text.size() && std::isdigit(static_cast<unsigned char>(text[p])) != 0) {
-        magnitude = magnitude * 10U + static_cast<std::uint32_t>(text[p] - '0');
-        ++p;
-    }
-    if (p == digitsStart) {
+    const LeadingDigits digits = ScanDigits(rest);
+    if (digits.nCount == 0) {
         return false;
     }
-    pos = p;
+    pos = text.size() - rest.size() + digits.nCount;
+    const auto magnitude = static_cast<std::uint32_t>(digits.nValue);
     value = static_cast<int>(negative ? 0U - magnitude : magnitude);
     return true;
 }

@@ -1,5 +1,7 @@
 #include "CProfileText.h"
 
+#include "AsciiText.h"
+
 #include <cstdint>
 #include <utility>
 
@@ -7,30 +9,16 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-bool IsBlank(char c) {
+bool IsSpaceOrTab(char c) {
     return c == ' ' || c == '\t';
 }
 
 std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
+    while (!text.empty() && IsSpaceOrTab(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
+    while (!text.empty() && IsSpaceOrTab(text.back()))
         text.remove_suffix(1);
     return text;
-}
-
-char Fold(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (Fold(a[i]) != Fold(b[i]))
-            return false;
-    }
-    return true;
 }
 
 std::string_view Unquote(std::string_view value) {
@@ -100,10 +88,10 @@ KeyPlace FindKey(std::string_view text, std::string_view section, std::string_vi
         if (line.kind == LineKind::Section) {
             if (place.sectionFound)
                 break;
-            place.sectionFound = SameName(line.name, section);
+            place.sectionFound = EqualNoCase(line.name, section);
             place.insertAt = line.next;
         } else if (line.kind == LineKind::Key && place.sectionFound) {
-            if (SameName(line.name, key)) {
+            if (EqualNoCase(line.name, key)) {
                 place.keyLine = line;
                 break;
             }
@@ -161,12 +149,10 @@ bool CProfileText::SetValue(std::string_view section, std::string_view key,
 int CProfileText::ToInt(std::string_view value, int nDefault) {
     if (value.empty())
         return nDefault;
-    std::size_t i = 0;
     const bool negative = value[0] == '-';
-    if (value[0] == '+' || value[0] == '-')
-        ++i;
-    std::uint32_t number = 0;
-    for (; i < value.size() && value[i] >= '0' && value[i] <= '9'; ++i)
-        number = number * 10u + static_cast<std::uint32_t>(value[i] - '0');
+    if (value[0] == '+' || negative)
+        value.remove_prefix(1);
+    // Wrapped to 32 bits, as the C runtime does.
+    const auto number = static_cast<std::uint32_t>(ScanDigits(value).nValue);
     return static_cast<int>(negative ? 0u - number : number);
 }

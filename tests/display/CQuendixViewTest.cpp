@@ -9,7 +9,6 @@
 #include <QCryptographicHash>
 #include <QImage>
 #include <QPainter>
-#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {

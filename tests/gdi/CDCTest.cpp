@@ -39,7 +39,7 @@ TEST(DeviceContext, RefusesZeroExtents) {
     CRecordingDC dc;
     dc.SetMapMode(MM_ISOTROPIC);
     dc.SetWindowExt(1000, 1000);
-    dc.SetViewportExt(600, -600);
+    dc.SetViewportExt(800, -600);
     dc.SetViewportExt(0, -600);
     dc.SetWindowExt(1000, 0);
     EXPECT_EQ(dc.LPtoDP({500, 500}), (CPoint{300, -300}));

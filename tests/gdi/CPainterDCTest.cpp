@@ -71,16 +71,6 @@ TEST(PainterDC, PutsLogicalPointsAtTheirPixels) {
     }
 }
 
-TEST(PainterDC, WidePensHaveRoundEnds) {
-    // 30 pixels wide, ends at x 340 and 460
-    const QImage image = Paint(800, 600, [](CDC& dc) {
-        DrawLine(dc, {-100, 0}, {100, 0}, 50, RED);
-    });
-    EXPECT_EQ(RunLength(image, 400, RED), 30);
-    EXPECT_EQ(PixelAt(image, 470, 300), RED);   // inside the round cap
-    EXPECT_EQ(PixelAt(image, 472, 288), WHITE); // a square cap would fill this corner
-}
-
 // The opaque box is the font's cell: 450 units are 270 pixels here, from logical y 300 down; the
 // measures are logical units.
 TEST(PainterDC, TextStandsOnItsCellInItsColours) {

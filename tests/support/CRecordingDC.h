@@ -14,8 +14,6 @@ struct CRecordedText {
     CPoint topLeft;
     std::string text;
     LOGFONT font;
-    COLORREF crText = 0;
-    COLORREF crBk = 0;
 };
 
 struct CRecordedLine {
@@ -28,7 +26,6 @@ class CRecordingDC final : public CDC {
 public:
     using CDC::SelectedFont;
     using CDC::SelectedPen;
-    using CDC::TextColor;
 
     HGDIOBJ CreateFontIndirect(const LOGFONT& font) override {
         return Created(m_bFailCreation ? HGDIOBJ{} : CDC::CreateFontIndirect(font));
@@ -37,7 +34,7 @@ public:
         return Created(m_bFailCreation ? HGDIOBJ{} : CDC::CreatePen(nPenStyle, nWidth, crColor));
     }
     void TextOut(int x, int y, const std::string& text) override {
-        m_texts.push_back({{x, y}, text, SelectedFont(), TextColor(), BkColor()});
+        m_texts.push_back({{x, y}, text, SelectedFont()});
     }
     CSize GetTextExtent(const std::string& text) override {
         return {static_cast<int>(text.size()) * (Cell() / 2), Cell()};

@@ -33,14 +33,19 @@ struct NetworkCase {
     speed_t speed; // the line's speed as the server sets it
 };
 
-class ThroughSer2net : public testing::TestWithParam<NetworkCase> {};
+class ThroughSer2net : public testing::TestWithParam<NetworkCase> {
+protected:
+    void SetUp() override {
+        if (!Ser2net::IsInstalled())
+            GTEST_SKIP() << "ser2net is not installed (scripts/setup installs it)";
+        ASSERT_TRUE(server.Start());
+    }
+
+    PtyFarEnd unit;
+    Ser2net server{unit.SlavePath(), GetParam().mode};
+};
 
 TEST_P(ThroughSer2net, TalksLogsByteForByteAndComesBackAfterTheServer) {
-    if (!Ser2net::IsInstalled())
-        GTEST_SKIP() << "ser2net is not installed (scripts/setup installs it)";
-    PtyFarEnd unit;
-    Ser2net server(unit.SlavePath(), GetParam().mode);
-    ASSERT_TRUE(server.Start());
     Installation installation("[Ports]\r\nCOM1=" + server.Url() +
                               "\r\n[Settings]\r\nPeriod=1\r\nBaudRate=" + GetParam().pszBaud +
                               "\r\n");
@@ -65,11 +70,6 @@ TEST_P(ThroughSer2net, TalksLogsByteForByteAndComesBackAfterTheServer) {
 // The program sends only interrogations; the link carries any byte, 0xFF (the telnet escape)
 // included, and nothing but what it was given.
 TEST_P(ThroughSer2net, CarriesFFToTheUnitAsItIs) {
-    if (!Ser2net::IsInstalled())
-        GTEST_SKIP() << "ser2net is not installed (scripts/setup installs it)";
-    PtyFarEnd unit;
-    Ser2net server(unit.SlavePath(), GetParam().mode);
-    ASSERT_TRUE(server.Start());
     PortMap ports;
     ports.Map("COM1", server.Url());
     CSerialLink link([] { return nullptr; }, ports.Namespace());

@@ -27,7 +27,6 @@ TEST_F(DataLog, LineLayoutByteForByteEvenAtSoundSpeedZero) {
         {"", "30/07/02,14:05:09,Tpdr:10,Rng:-0.400ms,Offset:0.400ms,TelGrm:"},
         {"$-NO REPLY-, x\r", "30/07/02,14:05:09,Tpdr:10,Rng:-0.400ms,Offset:0.400ms,"
                              "TelGrm:$-NO REPLY-, x\r"},
-        {"$1500.6 ??", "30/07/02,14:05:09,Tpdr:10,Rng:1000.000ms,Offset:0.400ms,TelGrm:$1500.6 ??"},
     };
     m_doc.OnNewDocument();
     std::string expected;

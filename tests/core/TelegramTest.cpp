@@ -15,11 +15,9 @@ const std::tuple<std::string, int, double, int> kTelegrams[] = {
     {">$  57 -->>\r\n", STAT_OK, 57.0, DIR_RIGHT},
     {"$123.4<<--", STAT_OK, 123.4, DIR_LEFT},
     {"$88.0 ??", STAT_OK, 88.0, DIR_UNDETERMINED},
-    {"$12.5 ?? ^^^^", STAT_OK, 12.5, DIR_AHEAD},
     {"$12.5 <<-- ^^^^", STAT_OK, 12.5, DIR_AHEAD},
-    {"$12.5 ^^^^ -->>", STAT_OK, 12.5, DIR_AHEAD},
     {"$12.5 <<-- -->>", STAT_OK, 12.5, DIR_LEFT},
-    {"$12.5 -->> ??", STAT_OK, 12.5, DIR_RIGHT},
+    {"$12.5 ?? -->>", STAT_OK, 12.5, DIR_RIGHT},
     {"$-NO REPLY-", STAT_NO_REPLY, 0.0, DIR_UNDETERMINED},
     {"$12.0 ^^^^ -NO REPLY-", STAT_NO_REPLY, 0.0, DIR_UNDETERMINED},
     {"$12.5", STAT_BAD_TELEGRAM, 12.5, DIR_UNDETERMINED},
@@ -29,7 +27,6 @@ const std::tuple<std::string, int, double, int> kTelegrams[] = {
     {"-NO REPLY- $12 ^^^^", STAT_OK, 12.0, DIR_AHEAD},
     {"$x $12 ^^^^", STAT_BAD_TELEGRAM, 0.0, DIR_UNDETERMINED},
     {"$5 ^^^", STAT_BAD_TELEGRAM, 5.0, DIR_UNDETERMINED},
-    {"$5 ?", STAT_BAD_TELEGRAM, 5.0, DIR_UNDETERMINED},
 };
 
 } // namespace

@@ -98,18 +98,18 @@ TEST_F(MainFrameTest, OnlyItsTimerAndMessage101ReachTheDocumentAndOnlyWhileItHas
     const int interrogation = Timers().front().timerId;
     Tick(interrogation + 1000);
     Message(102);
-    EXPECT_TRUE(host.mainWindow.sent.empty());
+    EXPECT_TRUE(host.mainWindow.calls.empty());
     EXPECT_EQ(document->GetStatus(), STAT_NO_TELEGRAM);
     Tick(interrogation);
     Message(101);
-    EXPECT_EQ(host.mainWindow.sent, std::vector<std::string>{"$10%"});
+    EXPECT_EQ(host.mainWindow.calls, std::vector<std::string>{"SendToUnit $10%"});
     EXPECT_EQ(document->GetStatus(), STAT_BAD_TELEGRAM);
 
     frame.SetActiveDocument(nullptr);
     Tick(interrogation);
     Message(101);
     frame.RestartInterrogationTimer();
-    EXPECT_EQ(host.mainWindow.sent.size(), 1U);
+    EXPECT_EQ(host.mainWindow.calls.size(), 1U);
     EXPECT_EQ(Timers().size(), 1);
     EXPECT_FALSE(frame.Connect());
     EXPECT_TRUE(app.calls.empty());

@@ -68,8 +68,8 @@ TEST(LogLine, RefusesWhatIsNotALogLine) {
 }
 
 // The document writes two lines; the power fails in the third and the file system leaves
-// 5 MB of zeros; after the restart a line is appended, which crosses a block of the reader; the
-// last line is cut short.
+// 5 MB of zeros; after the restart two lines are appended, the first across a block of the
+// reader; the last line is cut short.
 TEST(DataLogReader, ReadsWhatTheDocumentWroteAndSkipsWhatAPowerCutDamaged) {
     FakeDocHost host;
     host.SetIniText("[Settings]\r\nOffsetMetric=0.6\r\n");
@@ -81,7 +81,8 @@ TEST(DataLogReader, ReadsWhatTheDocumentWroteAndSkipsWhatAPowerCutDamaged) {
     }
     const std::string written = host.LogText() + "30/07/02,14:05:1";
     const std::string appended =
-        "30/07/02,14:07:00,Tpdr:10,Rng:1.000ms,Offset:0.400ms,TelGrm:$2 ^^^^\r\n";
+        "30/07/02,14:07:00,Tpdr:10,Rng:1.000ms,Offset:0.400ms,TelGrm:$2 ^^^^\r\n"
+        "30/07/02,14:07:01,Tpdr:10,Rng:1.000ms,Offset:0.400ms,TelGrm:$3 ^^^^\r\n";
     const std::string zeros((5 << 20) - written.size() - 20, '\0');
     TempFolder::WriteAll(host.LogPath(), written + zeros + appended + "30/07/02,14:07:0");
 
@@ -92,8 +93,9 @@ TEST(DataLogReader, ReadsWhatTheDocumentWroteAndSkipsWhatAPowerCutDamaged) {
             EXPECT_EQ(line.nTpdrNo, 10);
         });
     ASSERT_TRUE(counts);
-    EXPECT_EQ(telegrams, (std::vector<std::string>{"$2000 ^^^^", "$-NO REPLY-", "$2 ^^^^"}));
-    EXPECT_EQ(counts->nLines, 3u);
+    EXPECT_EQ(telegrams,
+              (std::vector<std::string>{"$2000 ^^^^", "$-NO REPLY-", "$2 ^^^^", "$3 ^^^^"}));
+    EXPECT_EQ(counts->nLines, 4u);
     EXPECT_EQ(counts->nDamaged, 2u);
     EXPECT_EQ(counts->nBytes, (5u << 20) + appended.size() - 4);
 

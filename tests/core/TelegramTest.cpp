@@ -1,7 +1,6 @@
-// Reply telegrams: what the decoder makes of them, and what a reply does to the document.
-#include "CQuendixDoc.h"
+// Reply telegrams: what the decoder makes of them.
 #include "DecodeTelegram.h"
-#include "FakeDocHost.h"
+#include "QuendixCodes.h"
 
 #include <gtest/gtest.h>
 #include <tuple>
@@ -38,14 +37,4 @@ TEST(Telegram, DecodesStatusRangeAndDirection) {
         EXPECT_EQ(reading.nDirection, direction) << text;
         EXPECT_EQ(reading.dRange, range) << text;
     }
-}
-
-// The reading and the redraw after a reply: Range, Interrogation and DataLog tests.
-TEST(Telegram, ReplyEndsAtItsFirstNulByte) {
-    FakeDocHost host;
-    CQuendixDoc doc(host);
-    doc.OnNewDocument();
-    doc.OnReply(std::string("$250 -->>\0garbage -NO REPLY-", 28));
-    EXPECT_EQ(doc.GetStatus(), STAT_OK);
-    EXPECT_NE(host.LogText().find("TelGrm:$250 -->>\r\n"), std::string::npos);
 }

@@ -50,7 +50,7 @@ TEST(ScreenFit, KeepsReachableWindowsMovesLostOnesAndShrinksTooLargeOnes) {
         QRect window, expected;
     } cases[] = {
         {"partly off", QRect(-300, -100, 500, 400), QRect(-300, -100, 500, 400)},
-        {"as wide as the screen, partly off", QRect(-50, 10, 1920, 400), QRect(-50, 10, 1920, 400)},
+        {"screen-sized, partly off", QRect(-50, -50, 1920, 1080), QRect(-50, -50, 1920, 1080)},
         {"far left", QRect(-5000, 100, 500, 400), QRect(0, 100, 500, 400)},
         {"far right, low", QRect(9000, 900, 500, 400), QRect(2700, 600, 500, 400)},
         {"below the first", QRect(100, 3000, 500, 400), QRect(100, 680, 500, 400)},

@@ -21,13 +21,15 @@ protected:
 
 } // namespace
 
+// A reply ends at its first NUL byte, as a C string does.
 TEST_F(DataLog, LineLayoutByteForByteEvenAtSoundSpeedZero) {
-    const std::pair<const char*, const char*> cases[] = {
+    const std::pair<std::string, const char*> cases[] = {
         {"$2000 ^^^^", "30/07/02,14:05:09,Tpdr:10,Rng:1332.933ms,Offset:0.400ms,TelGrm:$2000 ^^^^"},
         {"", "30/07/02,14:05:09,Tpdr:10,Rng:-0.400ms,Offset:0.400ms,TelGrm:"},
         {"$-NO REPLY-, x\r", "30/07/02,14:05:09,Tpdr:10,Rng:-0.400ms,Offset:0.400ms,"
                              "TelGrm:$-NO REPLY-, x\r"},
-        {"$1500.6 ??", "30/07/02,14:05:09,Tpdr:10,Rng:1000.000ms,Offset:0.400ms,TelGrm:$1500.6 ??"},
+        {std::string("$250 -->>\0 -NO REPLY-", 21),
+         "30/07/02,14:05:09,Tpdr:10,Rng:166.267ms,Offset:0.400ms,TelGrm:$250 -->>"},
     };
     m_doc.OnNewDocument();
     std::string expected;

@@ -12,7 +12,7 @@ protected:
         m_host.tickCount = tick;
         m_doc.OnInterrogateTimer();
     }
-    std::size_t Sent() const { return m_host.mainWindow.sent.size(); }
+    std::size_t Sent() const { return m_host.mainWindow.calls.size(); }
 
     FakeDocHost m_host;
     CQuendixDoc m_doc{m_host};
@@ -22,13 +22,13 @@ protected:
 
 TEST_F(Interrogation, EveryReplyEvenAnEmptyOneEndsTheWaitAndTheTickAsksTheTransponder) {
     const std::pair<const char*, const char*> cases[] = {
-        {"10", "$10%"}, {"7", "$7%"}, {"-1", "$4294967295%"}};
+        {"10", "SendToUnit $10%"}, {"7", "SendToUnit $7%"}, {"-1", "SendToUnit $4294967295%"}};
     for (const auto& [stored, interrogation] : cases) {
         m_host.SetIniText(std::string("[Settings]\r\nTpdrNo=") + stored + "\r\n");
         m_doc.OnNewDocument();
         m_doc.OnReply("");
         TickAt(0);
-        EXPECT_EQ(m_host.mainWindow.sent.back(), interrogation);
+        EXPECT_EQ(m_host.mainWindow.calls.back(), interrogation);
     }
     EXPECT_EQ(Sent(), 3u);
 }

@@ -15,11 +15,9 @@ TEST(NumberText, ParsesTheLeadingDecimalNumberOnly) {
         {"7.", 7.0},
         {"1e", 1.0},
         {"inf", std::nullopt},
-        {"NaN", std::nullopt},
         {"0x1p3", 0.0},
         {".", std::nullopt},
         {"-", std::nullopt},
-        {"", std::nullopt},
         {"1e-400", 0.0},
         {"1e999", HUGE_VAL},
         // Beyond a double's range without a telling exponent sign.

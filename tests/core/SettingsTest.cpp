@@ -36,7 +36,6 @@ TEST(Settings, FirstRunWritesTheDefaultsInOrderAtExit) {
 TEST(Settings, StoredValuesLoadAndSaveBack) {
     const std::pair<std::string, std::string> cases[] = {
         {"Units=2", "2"},
-        {"Units=1", "1"},
         {"Units=5", "0"},
         {"SoundSpeedMetric=1234.567", "1234.57"},
         {"SoundSpeedMetric=fast", "0.00"},
@@ -46,13 +45,15 @@ TEST(Settings, StoredValuesLoadAndSaveBack) {
         EXPECT_EQ(Saved(line), saved) << line;
 }
 
-TEST(SettingsCommand, CopiesInListsThePortsAndCancelTakesNothingBack) {
+// Cancel takes nothing back, yet the link is tried again; OK takes the values in order.
+TEST(SettingsCommand, CopiesInListsThePortsAndTakesBackOnlyOnOk) {
     FakeDocHost host;
     host.SetIniText("[Settings]\r\nUnits=1\r\nPeriod=7\r\nTpdrNo=-3\r\nComPort=COM9\r\n"
                     "BaudRate=2,400\r\nSoundSpeedMetric=1450\r\nOffsetMetric=1.5\r\n");
     host.mainWindow.ports = {"COM9", "COM1", "COM2"};
     CQuendixDoc doc(host);
     doc.OnNewDocument();
+    doc.OnReply("$250 ^^^^");
     host.settingsDialog = [](CSettingsData& data) {
         data.m_nTpdrNo = 55;
         data.m_nPeriod = 9;
@@ -72,17 +73,13 @@ TEST(SettingsCommand, CopiesInListsThePortsAndCancelTakesNothingBack) {
     EXPECT_EQ(doc.GetTpdrNo(), -3);
     EXPECT_EQ(doc.GetTimerInterval(), 7000u);
     EXPECT_EQ(host.viewUpdates, updates + 1);
-}
+    EXPECT_EQ(host.mainWindow.calls, (std::vector<std::string>{"GetPortList", "Connect"}));
 
-TEST(SettingsCommand, OkTakesTheValuesBackInOrder) {
-    FakeDocHost host;
-    CQuendixDoc doc(host);
-    doc.OnNewDocument();
-    doc.OnReply("$250 ^^^^");
+    host.mainWindow.calls.clear();
     host.settingsDialog = [](CSettingsData& data) {
         data.m_nTpdrNo = 20;
         data.m_nUnits = UNITS_MSEC;
-        data.m_dSoundSpeedMetric = 1450.0;
+        data.m_dSoundSpeedMetric = 1400.0;
         data.m_dOffsetMetric = 2.0;
         data.m_strComPort = "COM4"; // not taken: the port choice was not changed
         return true;
@@ -90,8 +87,8 @@ TEST(SettingsCommand, OkTakesTheValuesBackInOrder) {
     doc.OnSettings();
     EXPECT_EQ(doc.GetTpdrNo(), 20);
     EXPECT_EQ(doc.GetUnitsAbbrev(), "ms");
-    EXPECT_NEAR(doc.GetRange(), 250.0 / 1500.0 * 1000.0 - 2.0 / 1450.0 * 1000.0, 1e-9);
-    EXPECT_EQ(doc.GetComPort(), "COM1");
+    EXPECT_NEAR(doc.GetRange(), 250.0 / 1500.0 * 1000.0 - 2.0 / 1400.0 * 1000.0, 1e-9);
+    EXPECT_EQ(doc.GetComPort(), "COM9");
     EXPECT_EQ(host.mainWindow.calls, (std::vector<std::string>{"GetPortList", "Connect"}));
 
     host.mainWindow.calls.clear();
@@ -108,23 +105,17 @@ TEST(SettingsCommand, OkTakesTheValuesBackInOrder) {
     EXPECT_EQ(doc.GetBaudRate(), "9,600");
     EXPECT_EQ(host.mainWindow.calls,
               (std::vector<std::string>{"GetPortList", "RestartInterrogationTimer", "Connect"}));
-}
 
-TEST(SettingsCommand, WithoutAMainWindowNoLinkChangeNoReconnect) {
-    FakeDocHost host;
+    // Without a main window the link settings stay; the others are taken. Period 0 means 1 s.
     host.hasMainWindow = false;
-    CQuendixDoc doc(host);
-    doc.OnNewDocument();
     host.settingsDialog = [](CSettingsData& data) {
         data.m_strComPort = "COM2";
         data.m_bLinkChanged = true;
-        data.m_nTpdrNo = 33;
         data.m_nPeriod = 0;
         return true;
     };
     doc.OnSettings();
-    EXPECT_EQ(doc.GetComPort(), "COM1");
-    EXPECT_EQ(doc.GetTpdrNo(), 33);
+    EXPECT_EQ(doc.GetComPort(), "COM4");
     EXPECT_EQ(doc.GetTimerInterval(), 1000u);
     host.mainWindow.connected = true;
     EXPECT_FALSE(doc.IsConnected());

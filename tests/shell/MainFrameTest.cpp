@@ -17,14 +17,7 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QTimerEvent>
-#include <chrono>
-#include <filesystem>
-#include <functional>
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
-#include <memory>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -87,68 +80,53 @@ protected:
     CMainFrame frame{app, ports.Namespace()};
 };
 
-TEST_F(MainFrameTest, TimerFollowsTheDocumentsPeriod) {
-    // A hand-edited -1 runs at the longest interval the timer allows, which Qt reports rounded
-    // to whole seconds: 0 here takes any interval.
-    const std::pair<const char*, int> cases[] = {{"2", 2000}, {"-1", 0}};
-    for (const auto& [period, intervalMs] : cases) {
-        Reload(std::string(NO_DEVICE) + "Period=" + period + "\r\n");
-        frame.RestartInterrogationTimer();
-        ASSERT_EQ(Timers().size(), 1) << period;
-        if (intervalMs != 0) {
-            EXPECT_EQ(Timers().front().interval, intervalMs) << period;
-        }
-    }
-}
-
-TEST_F(MainFrameTest, OnlyTheInterrogationTimerInterrogatesAndOnlyWithADocument) {
+// The timer runs at the document's period (2 s unless stored). A reply that reaches the document
+// with nothing queued hands on the empty text: a bad telegram.
+TEST_F(MainFrameTest, OnlyItsTimerAndMessage101ReachTheDocumentAndOnlyWhileItHasOne) {
     frame.ActivateFrame(SW_SHOWNORMAL);
     ASSERT_EQ(Timers().size(), 1);
+    EXPECT_EQ(Timers().front().interval, 2000);
     const int interrogation = Timers().front().timerId;
     Tick(interrogation + 1000);
-    EXPECT_TRUE(host.mainWindow.sent.empty());
+    Message(102);
+    EXPECT_TRUE(host.mainWindow.calls.empty());
+    EXPECT_EQ(document->GetStatus(), STAT_NO_TELEGRAM);
     Tick(interrogation);
-    EXPECT_EQ(host.mainWindow.sent, std::vector<std::string>{"$10%"});
+    Message(101);
+    EXPECT_EQ(host.mainWindow.calls, std::vector<std::string>{"SendToUnit $10%"});
+    EXPECT_EQ(document->GetStatus(), STAT_BAD_TELEGRAM);
 
-    const int status = document->GetStatus();
     frame.SetActiveDocument(nullptr);
     Tick(interrogation);
     Message(101);
     frame.RestartInterrogationTimer();
-    EXPECT_EQ(host.mainWindow.sent.size(), 1U);
-    EXPECT_EQ(document->GetStatus(), status);
+    EXPECT_EQ(host.mainWindow.calls.size(), 1U);
     EXPECT_EQ(Timers().size(), 1);
     EXPECT_FALSE(frame.Connect());
+    EXPECT_TRUE(app.calls.empty());
+
+    // A hand-edited -1 runs at the longest interval the timer allows, which Qt reports rounded.
+    Reload(std::string(NO_DEVICE) + "Period=-1\r\n");
+    frame.RestartInterrogationTimer();
+    EXPECT_EQ(Timers().size(), 1);
 }
 
-// A reply that reaches the document with nothing queued hands on the empty text: a bad telegram.
-TEST_F(MainFrameTest, OnlyMessage101ReachesTheDocument) {
-    for (const std::uint32_t message : {102U, 101U}) {
-        Reload(NO_DEVICE);
-        Message(message);
-        EXPECT_TRUE(app.calls.empty()) << message;
-        EXPECT_EQ(document->GetStatus(), message == 101 ? STAT_BAD_TELEGRAM : STAT_NO_TELEGRAM)
-            << message;
-    }
-}
-
-QStringList Texts(const QList<QAction*>& actions) {
+// The entries' texts, each menu's own in brackets after its entry.
+QString Texts(const QList<QAction*>& actions) {
     QStringList texts;
     for (const QAction* action : actions)
-        texts << action->text();
-    return texts;
+        texts << action->text() +
+                     (action->menu() ? "[" + Texts(action->menu()->actions()) + "]" : "");
+    return texts.join(',');
 }
 
 // "&Settings" is a command on the bar; Ctrl+N and Ctrl+O are on no menu. Exit closes the frame
 // without a timer, saving the placement all the same.
 TEST_F(MainFrameTest, MenuAndAcceleratorSendTheirCommands) {
     const QList<QAction*> bar = frame.menuBar()->actions();
-    ASSERT_EQ(Texts(bar), QStringList({"&File", "&Settings", "&Help"}));
-    EXPECT_EQ(bar[1]->menu(), nullptr);
+    ASSERT_EQ(Texts(bar), "&File[&Logging...,E&xit],&Settings,&Help[&About Quendix...]");
     const QList<QAction*> file = bar[0]->menu()->actions();
-    ASSERT_EQ(Texts(file), QStringList({"&Logging...", "E&xit"}));
     const QList<QAction*> help = bar[2]->menu()->actions();
-    ASSERT_EQ(Texts(help), QStringList{"&About Quendix..."});
 
     file[0]->trigger();
     EXPECT_EQ(host.saveRequests.size(), 1U);

@@ -21,10 +21,7 @@
 // "GetPortList") and answers as scripted.
 class FakeMainWindow : public IMainWindow {
 public:
-    void SendToUnit(const std::string& text) override {
-        calls.push_back("SendToUnit " + text);
-        sent.push_back(text);
-    }
+    void SendToUnit(const std::string& text) override { calls.push_back("SendToUnit " + text); }
     void RestartInterrogationTimer() override { calls.push_back("RestartInterrogationTimer"); }
     bool IsConnected() const override { return connected; }
     bool Connect() override {
@@ -37,7 +34,6 @@ public:
     }
 
     std::vector<std::string> calls;
-    std::vector<std::string> sent; // interrogations only
     bool connected = false;
     std::vector<std::string> ports; // what GetPortList appends
 };

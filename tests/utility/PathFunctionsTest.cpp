@@ -1,6 +1,7 @@
 // The parent folder of a path and the conversion of the program's Windows-style paths.
 #include "PathFunctions.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 TEST(PathFunctions, ParentPathEndsInASeparator) {
@@ -13,6 +14,9 @@ TEST(PathFunctions, ParentPathEndsInASeparator) {
         MfxPathToParentPath(path);
         EXPECT_EQ(path, parent);
     }
+    // The program's own folder, as the installation's other folders are found from it.
+    const std::filesystem::path program = std::filesystem::canonical("/proc/self/exe");
+    EXPECT_EQ(ProgramParentPath(), (program.parent_path() / "").string());
 }
 
 TEST(PathFunctions, ProgramPathsBecomeHostPaths) {

@@ -125,8 +125,9 @@ TEST(Diagnosis, NamesTheNetworkCauseAndItsFix) {
         link.SetPortName("\\\\.\\COM1");
         link.SetBaud(4800);
         EXPECT_EQ(link.Open(101), cause != Cause::BadAddress) << reason;
+        const Cause expected = cause; // a lambda may not capture a structured binding in clang 14
         EXPECT_TRUE(QTest::qWaitFor(
-            [&] { return diagnosis.Classify(link, "COM1", "4,800").cause == cause; }, 5000))
+            [&] { return diagnosis.Classify(link, "COM1", "4,800").cause == expected; }, 5000))
             << reason;
         EXPECT_THAT(diagnosis.Describe(diagnosis.Classify(link, "COM1", "4,800")),
                     HasSubstr(url + reason));

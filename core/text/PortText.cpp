@@ -20,10 +20,14 @@ std::optional<std::int64_t> TakeDigits(std::string_view& text) {
     return static_cast<std::int64_t>(digits.nValue);
 }
 
-// As "%d": blanks, an optional sign, digits.
-std::optional<std::int64_t> TakeSignedNumber(std::string_view& text) {
+void SkipBlanks(std::string_view& text) {
     while (!text.empty() && IsBlank(text.front()))
         text.remove_prefix(1);
+}
+
+// As "%d": blanks, an optional sign, digits.
+std::optional<std::int64_t> TakeSignedNumber(std::string_view& text) {
+    SkipBlanks(text);
     const bool bNegative = text.starts_with('-');
     if (bNegative || text.starts_with('+'))
         text.remove_prefix(1);
@@ -37,11 +41,11 @@ int ParseBaudRate(std::string_view text) {
     const auto leading = TakeSignedNumber(text);
     if (!leading)
         return 0;
-    const std::size_t rest = std::min(text.size(), text.find_first_not_of(" \t\n\v\f\r"));
-    if (rest == text.size())
+    SkipBlanks(text);
+    if (text.empty())
         return static_cast<int>(*leading);
     // The digits following the remainder's first character, which stands for a zero.
-    text.remove_prefix(rest + 1);
+    text.remove_prefix(1);
     const auto lower = text.empty() || !IsDigit(text.front()) ? 0 : TakeDigits(text);
     const std::int64_t rate = lower ? *leading * 1000 + *lower : 0;
     return rate > INT32_LIMIT || rate < -INT32_LIMIT - 1 ? 0 : static_cast<int>(rate);

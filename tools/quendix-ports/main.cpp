@@ -8,7 +8,6 @@
 #include "PortDiagnosis.h"
 #include "PortDiscovery.h"
 #include "PortMapping.h"
-#include "PortText.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -38,10 +37,13 @@ void ListPorts(const std::shared_ptr<CPrivateProfile>& pProfile) {
     const std::string current = pProfile->GetProfileString("Settings", "ComPort", "COM1");
     std::cout << "INI file " << pProfile->GetPath().string() << "; the settings use " << current
               << ".\n";
-    for (int n = 1; n <= HIGHEST_PORT_PROBED; ++n)
-        ListPort(ports, "COM" + std::to_string(n));
-    const int number = ComPortNumber(current);
-    if (number < 1 || number > HIGHEST_PORT_PROBED || current != "COM" + std::to_string(number))
+    bool bCurrentListed = false;
+    for (int n = 1; n <= HIGHEST_PORT_PROBED; ++n) {
+        const std::string port = "COM" + std::to_string(n);
+        ListPort(ports, port);
+        bCurrentListed = bCurrentListed || port == current;
+    }
+    if (!bCurrentListed)
         ListPort(ports, current);
 }
 

@@ -39,6 +39,10 @@ void CTelnetFilter::SendData(std::string_view data) {
 
 void CTelnetFilter::OnEvent(telnet_t*, telnet_event_t* pEvent, void* pSelf) {
     auto& self = *static_cast<CTelnetFilter*>(pSelf);
+    self.m_bCompressed =
+        self.m_bCompressed || (pEvent->type == TELNET_EV_COMPRESS && pEvent->compress.state != 0);
+    if (self.m_bCompressed)
+        return;
     switch (pEvent->type) {
     case TELNET_EV_DATA:
         // The data lies at or after the output position, or is one byte of libtelnet's own.

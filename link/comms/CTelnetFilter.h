@@ -36,6 +36,10 @@ public:
     // Sends data for the unit, 0xFF doubled.
     void SendData(std::string_view data);
     ComPort State() const { return m_comPort; }
+    // True once the server began compressing what it sends (MCCP), which libtelnet then inflates
+    // of its own accord, agreed or not. No serial-port server does: from there on nothing is
+    // handed on or answered.
+    bool IsCompressed() const { return m_bCompressed; }
 
 private:
     static void OnEvent(telnet_t* pTelnet, telnet_event_t* pEvent, void* pSelf);
@@ -50,6 +54,7 @@ private:
     const Send m_send;
     std::unique_ptr<telnet_t, void (*)(telnet_t*)> m_pTelnet;
     ComPort m_comPort = ComPort::Offered;
+    bool m_bCompressed = false;
     // The options in force: on our side, and on the server's.
     std::bitset<256> m_ours;
     std::bitset<256> m_theirs;

@@ -220,6 +220,11 @@ void Instrumentation::OnReadyRead() {
             bQueued = Queue(telegram) || bQueued;
         }
     }
+    if (m_pTelnet && m_pTelnet->IsCompressed() &&
+        (m_report.state == State::Opening || m_report.state == State::Open))
+        Fail(
+            Cause::NetworkError,
+            QStringLiteral("the server compresses its data (MCCP), as no serial-port server does"));
     if (m_pTelnet && m_report.state == State::Opening &&
         m_pTelnet->State() != CTelnetFilter::ComPort::Offered) {
         m_timeout.stop();

@@ -92,6 +92,8 @@ TEST(Diagnosis, NamesTheNetworkCauseAndItsFix) {
     const FakeServer telnet("\xff\xfb\x03\xff\xfd\x2c", false);
     const FakeServer plainTelnet("\xff\xfe\x2c", false);
     const FakeServer quiet("", false);
+    // IAC SB COMPRESS2 IAC SE: what follows would be zlib's.
+    const FakeServer compressing("\xff\xfa\x56\xff\xf0", false);
     const SilentListener silent;
     const int closedPort = FakeServer("", false).serverPort();
     const auto at = [](const char* scheme, int port) {
@@ -112,6 +114,8 @@ TEST(Diagnosis, NamesTheNetworkCauseAndItsFix) {
              std::to_string(telnet.serverPort())},
         {at("rfc2217", quiet.serverPort()), Cause::NoTelnet,
          ": no telnet negotiation within 0.3 s: a raw TCP port? — map COM1 to socket://"},
+        {at("rfc2217", compressing.serverPort()), Cause::NetworkError,
+         ": network error (the server compresses its data (MCCP)"},
         {at("socket", silent.serverPort()), Cause::NoAnswer,
          ": no answer within 0.3 s — check that"},
         {"socket://127.0.0.1", Cause::BadAddress,
